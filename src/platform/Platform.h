@@ -1,0 +1,20 @@
+// What the windows need from the machine, behind one interface so tests can stand in for it.
+#pragma once
+
+#include <string>
+
+class Printer;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Application-modal box with the text, one OK button, no icon, the program's title; waits.
+    virtual void messageBox(const std::string& text) = 0;
+    virtual void reseedFromClock() = 0;
+    // Uniform in [0, 1), never 1.
+    virtual float nextRandom() = 0;
+    virtual std::string todayText() = 0;
+    virtual Printer& printer() = 0;
+    // Ends the run at once: no window is unloaded and nothing further runs.
+    virtual void endRun(int status) = 0;
+};
