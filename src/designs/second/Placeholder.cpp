@@ -1,0 +1,2 @@
+// placeholder until the second design tables land
+namespace {}

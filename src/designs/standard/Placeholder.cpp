@@ -1,0 +1,2 @@
+// placeholder until the standard design tables land
+namespace {}
