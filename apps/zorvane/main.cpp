@@ -1,1 +1,5 @@
-int main() { return 0; }
+// Zorvane: the drill with the second designs.
+#include "designs/second/SecondBuild.h"
+#include "state/Startup.h"
+
+int main(int argc, char** argv) { return runDrill(argc, argv, designs::second::build()); }

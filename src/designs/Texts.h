@@ -1,0 +1,53 @@
+// Texts that a design shows, kept apart so their blanks and line breaks stay exact.
+#pragma once
+
+namespace design::texts {
+
+// The set-up window's instructions, the same in both programs.
+inline constexpr const char* kSetUpInstructions =
+    "This program will give as much extra practice with Varnel as you want. \r\n"
+    "\r\n"
+    "USE PAPER AND PENCIL!\r\n"
+    " \r\n"
+    "Choose the number of digits to go outside the Varnel sign.\r\n"
+    "Choose the number of digits  to go inside the Varnel sign.\r\n"
+    "      \r\n"
+    "The outside must be the same number or smaller than the inside.                  \r\n"
+    "      \r\n"
+    "Click on New Question to get a new question.                                              \r\n"
+    "Click on hint to get the steps for Varnel.\r\n"
+    "Click on Check answer to see if you are correct.\r\n"
+    "Click on print to get a printout of your score.\r\n";
+
+// The practice window's instruction line of each program.
+inline constexpr const char* kPracticeInstructionsStandard = "Type the whole answer.   Then hit Check Answer.          If you need help click Hint.";
+inline constexpr const char* kPracticeInstructionsSecond = "Type the whole answer. Then hit Check Answer.  If you need help click Hint.";
+
+// The hint window's note about zeros in the quotient, per program.
+inline constexpr const char* kZerosNoteStandard =
+    "When the final answer is \r\n"
+    "written, any leading \r\n"
+    "zeros are left off.              \r\n"
+    "                   \r\n"
+    "There is a number \r\n"
+    "above every digit in the \r\n"
+    "dividend.\r\n"
+    "Someimes that number \r\n"
+    "is zero.\r\n"
+    "Leave the zeros in the final answer if they are in the middle or at the end of the number.\r\n";
+
+inline constexpr const char* kZerosNoteSecond =
+    "When you write a final \r\n"
+    "answer, DON'T write the \r\n"
+    "zeros in the front.\r\n"
+    "                                    \r\n"
+    "Here, the zeros are \r\n"
+    "written in to show that \r\n"
+    "each digit in the question \r\n"
+    "has a digit above it.          \r\n"
+    "                                           \r\n"
+    "If the zero falls after \r\n"
+    "another digit, then it must \r\n"
+    "be in the final answer.\r\n";
+
+}  // namespace design::texts

@@ -1,0 +1,17 @@
+// The second program: its name, its icon and its three window designs.
+#include "designs/second/SecondBuild.h"
+
+namespace designs::second {
+
+const design::Build& build() {
+    static const design::Build designs{
+        .programName = "Zorvane",
+        .programIcon = nullptr,
+        .setUp = setUp,
+        .practice = practice,
+        .hints = hints,
+    };
+    return designs;
+}
+
+}  // namespace designs::second

@@ -1,2 +1,0 @@
-// placeholder until the second design tables land
-namespace {}

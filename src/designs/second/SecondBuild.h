@@ -1,0 +1,14 @@
+// The second program's designs: rose colours, the title banner, picture option buttons.
+#pragma once
+
+#include "designs/Design.h"
+
+namespace designs::second {
+
+extern const design::Window setUp;
+extern const design::Window practice;
+extern const design::Window hints;
+
+const design::Build& build();
+
+}  // namespace designs::second

@@ -1,0 +1,17 @@
+// The standard program: its name, its icon and its three window designs.
+#include "designs/standard/StandardBuild.h"
+
+namespace designs::standard {
+
+const design::Build& build() {
+    static const design::Build designs{
+        .programName = "Varnel",
+        .programIcon = nullptr,
+        .setUp = setUp,
+        .practice = practice,
+        .hints = hints,
+    };
+    return designs;
+}
+
+}  // namespace designs::standard

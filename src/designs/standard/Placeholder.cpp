@@ -1,2 +1,0 @@
-// placeholder until the standard design tables land
-namespace {}

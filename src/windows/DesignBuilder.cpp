@@ -1,0 +1,232 @@
+#include "windows/DesignBuilder.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "windows/LineWidget.h"
+
+namespace builder {
+
+using design::Control;
+using design::Kind;
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / design::kTwipsPerPixel));
+}
+
+QColor colour(design::Colour value) {
+    if (value & design::kSystemColour) {
+        switch (value & 0xFFu) {
+            case 8: return QPalette().color(QPalette::WindowText);
+            case 5: return QPalette().color(QPalette::Base);
+            default: return QPalette().color(QPalette::Window);
+        }
+    }
+    return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
+}
+
+QFont font(const design::Font& spec, const QFont& fallback) {
+    if (!spec.family)
+        return fallback;
+    QFont result(QString::fromUtf8(spec.family));
+    result.setPointSizeF(spec.points);
+    result.setWeight(QFont::Normal);
+    result.setItalic(false);
+    return result;
+}
+
+namespace {
+
+QRect geometryOf(const Control& c) {
+    return QRect(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
+}
+
+Qt::Alignment alignmentOf(const Control& c) {
+    switch (c.align) {
+        case design::Align::Right: return Qt::AlignRight;
+        case design::Align::Center: return Qt::AlignHCenter;
+        case design::Align::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+QString text(const char* caption) { return caption ? QString::fromUtf8(caption) : QString(); }
+
+// Multi-line boxes keep each line break as one new line, however it was written.
+QString plainLines(const char* caption) { return text(caption).replace("\r\n", "\n"); }
+
+void paint(QWidget* w, QPalette::ColorRole back, QPalette::ColorRole fore, const Control& c,
+           bool opaque) {
+    QPalette palette = w->palette();
+    if (c.backColour != design::kDefaultColour)
+        palette.setColor(back, colour(c.backColour));
+    if (c.foreColour != design::kDefaultColour)
+        palette.setColor(fore, colour(c.foreColour));
+    w->setPalette(palette);
+    w->setAutoFillBackground(opaque);
+}
+
+QWidget* makeLabel(const Control& c, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text(c.caption));
+    label->setAlignment(alignmentOf(c) | Qt::AlignTop);
+    label->setWordWrap(true);
+    paint(label, QPalette::Window, QPalette::WindowText, c, !(c.flags & design::kTransparent));
+    return label;
+}
+
+QWidget* makeTextBox(const Control& c, QWidget* parent) {
+    if (c.flags & design::kMultiLine) {
+        auto* box = new QPlainTextEdit(parent);
+        box->setPlainText(plainLines(c.caption));
+        box->setReadOnly(c.flags & design::kReadOnly);
+        box->setVerticalScrollBarPolicy((c.flags & design::kVScroll) ? Qt::ScrollBarAlwaysOn
+                                                                      : Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        paint(box, QPalette::Base, QPalette::Text, c, true);
+        return box;
+    }
+    auto* box = new QLineEdit(parent);
+    box->setText(text(c.caption));
+    box->setAlignment(alignmentOf(c) | Qt::AlignVCenter);
+    box->setReadOnly(c.flags & design::kReadOnly);
+    paint(box, QPalette::Base, QPalette::Text, c, true);
+    return box;
+}
+
+QWidget* makeButton(const Control& c, QWidget* parent) {
+    auto* button = new QPushButton(text(c.caption), parent);
+    // No button is a default or cancel button: Enter belongs to the boxes' own handlers.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    if (c.flags & design::kGraphical)
+        paint(button, QPalette::Button, QPalette::ButtonText, c, true);
+    return button;
+}
+
+QPixmap pictureOf(const char* path) { return path ? QPixmap(QString::fromUtf8(path)) : QPixmap(); }
+
+QWidget* makeOptionButton(const Control& c, QWidget* parent) {
+    if (!(c.flags & design::kGraphical)) {
+        auto* option = new QRadioButton(text(c.caption), parent);
+        option->setAutoExclusive(true);
+        paint(option, QPalette::Window, QPalette::WindowText, c, true);
+        return option;
+    }
+    auto* option = new QToolButton(parent);
+    option->setText(text(c.caption));
+    option->setCheckable(true);
+    option->setAutoExclusive(true);
+    option->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    option->setFocusPolicy(Qt::StrongFocus);
+    const QPixmap up = pictureOf(c.picture);
+    const QPixmap down = c.downPicture ? pictureOf(c.downPicture) : up;
+    QIcon icon;
+    icon.addPixmap(up, QIcon::Normal, QIcon::Off);
+    icon.addPixmap(down, QIcon::Normal, QIcon::On);
+    option->setIcon(icon);
+    if (!up.isNull())
+        option->setIconSize(up.size().expandedTo(down.size()));
+    paint(option, QPalette::Button, QPalette::ButtonText, c, true);
+    return option;
+}
+
+QWidget* makeFrame(const Control& c, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::NoFrame);
+    paint(frame, QPalette::Window, QPalette::WindowText, c, true);
+    return frame;
+}
+
+QWidget* makePicture(const Control& c, QWidget* parent, QRect& geometry) {
+    auto* box = new QLabel(parent);
+    const QPixmap picture = pictureOf(c.picture);
+    box->setPixmap(picture);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setScaledContents(false);
+    const int border = (c.flags & design::kSunken) ? 2 : 0;
+    if (border) {
+        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        box->setLineWidth(border);
+    }
+    if ((c.flags & design::kAutoSize) && !picture.isNull())
+        geometry.setSize(picture.size() + QSize(2 * border, 2 * border));
+    return box;
+}
+
+QWidget* makeControl(const Control& c, QWidget* parent, QRect& geometry) {
+    switch (c.kind) {
+        case Kind::Label: return makeLabel(c, parent);
+        case Kind::TextBox: return makeTextBox(c, parent);
+        case Kind::CommandButton: return makeButton(c, parent);
+        case Kind::OptionButton: return makeOptionButton(c, parent);
+        case Kind::Frame: return makeFrame(c, parent);
+        case Kind::PictureBox: return makePicture(c, parent, geometry);
+        case Kind::Line: break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Controls build(const design::Window& design, QWidget& window) {
+    Controls controls;
+    window.setWindowTitle(text(design.caption));
+    window.resize(pixels(design.clientWidth), pixels(design.clientHeight));
+    const QFont windowFont = font(design.font, window.font());
+    window.setFont(windowFont);
+    if (design.backColour != design::kDefaultColour) {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, colour(design.backColour));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
+    if (design.icon)
+        window.setWindowIcon(QIcon(QString::fromUtf8(design.icon)));
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const Control& c : design.controls) {
+        QWidget* parent = c.container ? controls.get<QWidget>(c.container) : &window;
+        QWidget* widget = nullptr;
+        if (c.kind == Kind::Line) {
+            widget = new LineWidget(QPoint(pixels(c.left), pixels(c.top)),
+                                    QPoint(pixels(c.width), pixels(c.height)), c.lineWidth, parent);
+        } else {
+            QRect geometry = geometryOf(c);
+            widget = makeControl(c, parent, geometry);
+            widget->setGeometry(geometry);
+            widget->setFont(font(c.font, parent->font()));
+            widget->setEnabled(!(c.flags & design::kDisabled));
+        }
+        widget->setObjectName(QString::fromUtf8(c.name));
+        controls.add(c.name, widget);
+        if (c.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(c.tabIndex, widget);
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    // The first control in the tab order has the focus when the window first shows.
+    for (const auto& entry : tabOrder) {
+        if (entry.second->isEnabled()) {
+            entry.second->setFocus();
+            break;
+        }
+    }
+    return controls;
+}
+
+}  // namespace builder

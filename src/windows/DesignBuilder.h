@@ -1,0 +1,20 @@
+// Turns a design table into widgets: twips to pixels, fonts, colours, pictures, tab order.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+#include "designs/Design.h"
+#include "windows/Controls.h"
+
+namespace builder {
+
+int pixels(int twips);
+QColor colour(design::Colour value);
+QFont font(const design::Font& font, const QFont& fallback);
+
+// Creates every control of the design inside window and returns them by name.
+Controls build(const design::Window& design, QWidget& window);
+
+}  // namespace builder

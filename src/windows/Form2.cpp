@@ -1,0 +1,72 @@
+#include "windows/Form2.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/Platform.h"
+#include "windows/FrmSetUp.h"
+#include "windows/KeyPress.h"
+#include "windows/Program.h"
+
+Form2::Form2(Program& program) : DesignedWindow(program.build.practice), program_(program) {
+    const Controls& c = controls();
+    cmdNewQuestion = c.get<QPushButton>("cmdNewQuestion");
+    cmdNewLevel = c.get<QPushButton>("cmdNewLevel");
+    cmdPrint = c.get<QPushButton>("cmdPrint");
+    cmdExit = c.get<QPushButton>("cmdExit");
+    cmdCheck = c.get<QPushButton>("cmdCheck");
+    cmdHint = c.get<QPushButton>("cmdHint");
+    txtAnswer = c.get<QLineEdit>("txtAnswer");
+    txtRemainder = c.get<QLineEdit>("txtRemainder");
+    txtDivisor = c.get<QLineEdit>("txtDivisor");
+    txtDividend = c.get<QLineEdit>("txtDividend");
+    Label1 = c.get<QLabel>("Label1");
+    Label2 = c.get<QLabel>("Label2");
+    picCorrect = c.get<QLabel>("picCorrect");
+    picWrong = c.get<QLabel>("picWrong");
+
+    connect(cmdNewQuestion, &QPushButton::clicked, this, [this] { cmdNewQuestion_Click(); });
+    connect(cmdNewLevel, &QPushButton::clicked, this, [this] { cmdNewLevel_Click(); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    connect(cmdCheck, &QPushButton::clicked, this, [this] { cmdCheck_Click(); });
+    connect(cmdHint, &QPushButton::clicked, this, [this] { cmdHint_Click(); });
+    txtAnswer->installEventFilter(this);
+    txtRemainder->installEventFilter(this);
+}
+
+void Form2::Form_Load() {
+    const bool remainders = program_.Module1.wantRemainders != 0;
+    txtRemainder->setVisible(remainders);
+    Label1->setVisible(remainders);
+}
+
+void Form2::cmdNewLevel_Click() {
+    program_.Module1.keepTallies = 1;
+    txtDivisor->clear();
+    txtDividend->clear();
+    txtAnswer->clear();
+    txtRemainder->clear();
+    picCorrect->hide();
+    picWrong->hide();
+    program_.frmSetUp().show();
+    hide();
+}
+
+void Form2::cmdExit_Click() { program_.platform.endRun(0); }
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtAnswer)
+        return keyCancelled(event, [this](int16_t& key) { txtAnswer_KeyPress(key); });
+    if (watched == txtRemainder)
+        return keyCancelled(event, [this](int16_t& key) { txtRemainder_KeyPress(key); });
+    return DesignedWindow::eventFilter(watched, event);
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    // With the set-up window hidden nothing would be left to go on from: end the run, as Exit does.
+    event->accept();
+    cmdExit_Click();
+}

@@ -1,0 +1,59 @@
+// The practice window: poses questions, checks answers, opens hints, prints the summary.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "windows/DesignedWindow.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Program;
+
+class Form2 : public DesignedWindow {
+    Q_OBJECT
+public:
+    explicit Form2(Program& program);
+
+    int32_t Quote = 0;
+    int32_t Answer = 0;
+
+    void cmdCheck_Click();
+    void cmdExit_Click();
+    void cmdHint_Click();
+    void cmdNewLevel_Click();
+    void cmdNewQuestion_Click();
+    void cmdPrint_Click();
+    void Form_Load();
+    void txtAnswer_KeyPress(int16_t& KeyAscii);
+    void txtRemainder_KeyPress(int16_t& KeyAscii);
+
+    QPushButton *cmdNewQuestion, *cmdNewLevel, *cmdPrint, *cmdExit, *cmdCheck, *cmdHint;
+    QLineEdit *txtAnswer, *txtRemainder, *txtDivisor, *txtDividend;
+    QLabel *Label1, *Label2;
+    QLabel *picCorrect, *picWrong;
+
+    // The current question; a divisor of 0 means there is none yet.
+    int32_t divisor = 0;
+    std::string divisorText;
+    int32_t dividendDraw = 0;
+    int32_t dividend = 0;
+    std::string dividendText;
+    int32_t typedRemainder = 0;
+
+    // Working texts of the last print.
+    std::string summaryText;
+    std::string printDate;
+    std::string blankLines;
+    int16_t marginCount = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void keyFilter(int16_t& KeyAscii);
+
+    Program& program_;
+};

@@ -1,0 +1,76 @@
+// One fresh run of the drill per test, with either program's designs, driven through real windows.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "designs/second/SecondBuild.h"
+#include "designs/standard/StandardBuild.h"
+#include "support/FakePlatform.h"
+#include "windows/Form2.h"
+#include "windows/FrmHints.h"
+#include "windows/FrmSetUp.h"
+#include "windows/Program.h"
+
+enum class Which { Standard, Second };
+
+inline const design::Build& buildOf(Which which) {
+    return which == Which::Standard ? designs::standard::build() : designs::second::build();
+}
+
+inline std::string buildName(const testing::TestParamInfo<Which>& info) {
+    return info.param == Which::Standard ? "Varnel" : "Zorvane";
+}
+
+class DrillFixture : public testing::TestWithParam<Which> {
+protected:
+    void SetUp() override {
+        platform = FakePlatform();
+        program = std::make_unique<Program>(platform, buildOf(GetParam()));
+        program->start();
+    }
+    void TearDown() override {
+        program.reset();
+        // Let windows unloaded with deleteLater go before the next test.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    DrillState& state() { return program->Module1; }
+    FrmSetUp& setUp() { return program->frmSetUp(); }
+    Form2& practice() { return program->form2(); }
+
+    // Offscreen windows take keys only once they are the active window.
+    static void activate(QWidget& window) {
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Chooses the lengths (0 leaves a group as it is) and the remainder option (-1 leaves it).
+    void choose(int outside, int inside, int remainder) {
+        QAbstractButton* outsideButtons[] = {nullptr, setUp().Option1, setUp().Option2, setUp().Option3};
+        QAbstractButton* insideButtons[] = {nullptr, nullptr, setUp().Opt2, setUp().Opt3,
+                                            setUp().Option4, setUp().Option5, setUp().Option6};
+        if (outside) click(outsideButtons[outside]);
+        if (inside) click(insideButtons[inside]);
+        if (remainder >= 0) click(setUp().opoRemainder[remainder]);
+    }
+
+    void beginPractice(int outside, int inside, int remainder, const char* name = "Ann") {
+        setUp().txtName->setText(QString::fromUtf8(name));
+        choose(outside, inside, remainder);
+        click(setUp().cmdBeginPractice);
+    }
+
+    FakePlatform platform;
+    std::unique_ptr<Program> program;
+};

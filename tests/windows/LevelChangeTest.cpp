@@ -1,0 +1,90 @@
+// Change Number lengths, the road back to the set-up window, and Exit.
+#include "support/DrillFixture.h"
+
+namespace {
+
+class LevelChange : public DrillFixture {};
+
+TEST_P(LevelChange, CountsCarryOnAndTheRemainderBoxKeepsItsVisibility) {
+    beginPractice(1, 3, 1);
+    state().numQuestions = 4;
+    state().numCorrect = 2;
+    state().numWrong = 1;
+    state().numHints = 3;
+    practice().txtDivisor->setText(" 7");
+    practice().txtDividend->setText(" 123");
+    practice().txtAnswer->setText("17");
+    practice().txtRemainder->setText("4");
+    practice().picCorrect->show();
+
+    click(practice().cmdNewLevel);
+    EXPECT_EQ(state().keepTallies, 1);
+    EXPECT_TRUE(setUp().isVisible());
+    EXPECT_FALSE(practice().isVisible());
+    for (QLineEdit* box : {practice().txtDivisor, practice().txtDividend, practice().txtAnswer,
+                           practice().txtRemainder})
+        EXPECT_TRUE(box->text().isEmpty());
+    // The pupil's entries are still there.
+    EXPECT_EQ(setUp().txtName->text(), "Ann");
+    EXPECT_TRUE(setUp().Option1->isChecked());
+    EXPECT_TRUE(setUp().Opt3->isChecked());
+    EXPECT_TRUE(setUp().opoRemainder[1]->isChecked());
+
+    // Remainders off now: the box stays as it was until the next question.
+    choose(0, 0, 0);
+    click(setUp().cmdBeginPractice);
+    EXPECT_TRUE(practice().isVisible());
+    EXPECT_EQ(state().wantRemainders, 0);
+    EXPECT_TRUE(practice().txtRemainder->isVisible());
+    EXPECT_TRUE(practice().Label1->isVisible());
+    EXPECT_FALSE(practice().picCorrect->isVisible());
+    EXPECT_EQ(state().numQuestions, 4);
+    EXPECT_EQ(state().numCorrect, 2);
+    EXPECT_EQ(state().numWrong, 1);
+    EXPECT_EQ(state().numHints, 3);
+}
+
+TEST_P(LevelChange, HiddenRemainderBoxStaysHiddenAfterSwitchingRemaindersOn) {
+    beginPractice(1, 3, 0);
+    click(practice().cmdNewLevel);
+    choose(0, 0, 1);
+    click(setUp().cmdBeginPractice);
+    EXPECT_EQ(state().wantRemainders, 1);
+    EXPECT_FALSE(practice().txtRemainder->isVisible());
+    EXPECT_FALSE(practice().Label1->isVisible());
+}
+
+TEST_P(LevelChange, AFailedCheckAfterALevelChangeLeavesThePracticeWindowHidden) {
+    beginPractice(1, 3, 0, "Ann");
+    click(practice().cmdNewLevel);
+    setUp().txtName->setText("Bob");
+    choose(3, 2, -1);
+    click(setUp().cmdBeginPractice);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(practice().isVisible());
+    EXPECT_TRUE(setUp().isVisible());
+    EXPECT_EQ(state().studentName, "Ann");
+    EXPECT_EQ(state().digitsOutside, 3);
+    EXPECT_EQ(state().digitsInside, 2);
+}
+
+TEST_P(LevelChange, ExitAndTheCloseBoxEndTheRun) {
+    beginPractice(1, 2, 0);
+    click(practice().cmdExit);
+    EXPECT_EQ(platform.endedWith, std::vector<int>{0});
+    practice().close();
+    EXPECT_EQ(platform.endedWith, (std::vector<int>{0, 0}));
+}
+
+TEST_P(LevelChange, AccessKeysPressTheirButtons) {
+    beginPractice(1, 2, 0);
+    activate(practice());
+    QTest::keyClick(&practice(), Qt::Key_X, Qt::AltModifier);
+    // An access key presses its button the way a click animates: a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.endedWith.empty(); }, 1000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, LevelChange, testing::Values(Which::Standard, Which::Second),
+                         buildName);
+
+}  // namespace
