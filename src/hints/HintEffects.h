@@ -1,0 +1,45 @@
+// What one press of Show Next Step does to the hint window, in the order the window applies it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+// Members of lblwords, the step words that carry the single-line border.
+inline constexpr int16_t wordDivide = 0;
+inline constexpr int16_t wordMultiply = 1;
+inline constexpr int16_t wordSubtract = 2;
+inline constexpr int16_t wordBringDown = 3;
+
+// The labels that the steps write; the first four are control arrays, lblRemainder is single.
+enum class HintLabel : int16_t { lblAnswer, lblMult, lblSubtract, lblBringDown, lblRemainder };
+
+struct ZerosVisibility {  // txtZeros shown or hidden
+    bool visible = false;
+    bool operator==(const ZerosVisibility&) const = default;
+};
+
+struct BorderChange {  // lblwords(word) gets the single-line border or loses it
+    int16_t word = 0;
+    bool bordered = false;
+    bool operator==(const BorderChange&) const = default;
+};
+
+struct CaptionWrite {
+    HintLabel label = HintLabel::lblAnswer;
+    int16_t member = 0;  // index in the control array; 0 for lblRemainder
+    std::string text;
+    bool operator==(const CaptionWrite&) const = default;
+};
+
+struct CloseWindow {  // unload the window, as Close Help does
+    bool operator==(const CloseWindow&) const = default;
+};
+
+using HintEffect = std::variant<ZerosVisibility, BorderChange, CaptionWrite, CloseWindow>;
+using PressEffects = std::vector<HintEffect>;
+
+inline bool closesWindow(const PressEffects& effects) {
+    return !effects.empty() && std::holds_alternative<CloseWindow>(effects.back());
+}

@@ -1,0 +1,24 @@
+// The hint window's own variables: where the worked division stands between two presses.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The step that the next press performs.
+inline constexpr int16_t stepDivide = 1;
+inline constexpr int16_t stepMultiply = 2;
+inline constexpr int16_t stepSubtract = 3;
+inline constexpr int16_t stepBringDown = 4;
+
+struct HintState {
+    // Entry k holds the dividend digit at place 10^(k-1); entry 0 is never used.
+    // Entries above the loaded length stay 0.
+    std::array<int32_t, 7> dividendDigits{};
+    std::string digitText;  // trimmed text of the digit last placed by the load
+    int32_t workingNumber = 0;
+    std::array<int32_t, 7> quotientDigits{};  // entry c: quotient digit of column c
+    int16_t stepPhase = 0;
+    int16_t stepColumn = 0;
+    int16_t doneColumn = 0;
+};

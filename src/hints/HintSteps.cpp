@@ -1,0 +1,126 @@
+#include "hints/HintSteps.h"
+
+#include <optional>
+#include <utility>
+
+#include "drill/CheckedMath.h"
+#include "drill/NumberText.h"
+#include "hints/Subscript.h"
+
+namespace {
+
+constexpr int16_t lastDigitEntry = 6;     // dividendDigits and quotientDigits
+constexpr int16_t lastColumnLabel = 5;    // lblAnswer, lblMult, lblSubtract
+constexpr int16_t lastBringDownLabel = 4; // lblBringDown has no member for the last column
+
+int16_t fit16(int value) { return checked::require(checked::fit<int16_t>(value), "Overflow"); }
+
+int32_t divisorFor(const PressReads& reads) {
+    const int32_t d = reads.hintDivisor();
+    if (d == 0)  // Hint opens the window only for a question, so this is never ordinary use
+        throw RunTimeError("Division by zero");
+    return d;
+}
+
+void moveBorder(PressEffects& effects, int16_t from, int16_t to) {
+    effects.push_back(BorderChange{from, false});
+    effects.push_back(BorderChange{to, true});
+}
+
+// Each step returns false when a result would leave 32 bits; the press then closes instead.
+
+bool divide(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+    moveBorder(effects, wordBringDown, wordDivide);
+    const int32_t d = divisorFor(reads);
+    const std::optional<int32_t> q =
+        checked::floorToInt32(static_cast<double>(s.workingNumber) / static_cast<double>(d));
+    if (!q)
+        return false;
+    s.quotientDigits[subscript(c, lastDigitEntry)] = *q;
+    effects.push_back(CaptionWrite{HintLabel::lblAnswer, subscript(c, lastColumnLabel), trimmedNumberText(*q)});
+    effects.push_back(ZerosVisibility{*q == 0});
+    s.stepPhase = stepMultiply;
+    return true;
+}
+
+bool multiply(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+    moveBorder(effects, wordDivide, wordMultiply);
+    const int32_t d = divisorFor(reads);
+    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, lastDigitEntry)], d);
+    if (!product)
+        return false;
+    effects.push_back(CaptionWrite{HintLabel::lblMult, subscript(c, lastColumnLabel), trimmedNumberText(*product)});
+    s.stepPhase = stepSubtract;
+    return true;
+}
+
+std::optional<int32_t> difference(const HintState& s, int16_t c, int32_t d) {
+    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, lastDigitEntry)], d);
+    return product ? checked::sub(s.workingNumber, *product) : std::nullopt;
+}
+
+bool subtract(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+    moveBorder(effects, wordMultiply, wordSubtract);
+    const std::optional<int32_t> diff = difference(s, c, divisorFor(reads));
+    if (!diff)
+        return false;
+    effects.push_back(CaptionWrite{HintLabel::lblSubtract, subscript(c, lastColumnLabel), trimmedNumberText(*diff)});
+    s.stepPhase = stepBringDown;
+    return true;
+}
+
+bool bringDown(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+    s.doneColumn = c;
+    s.stepColumn = fit16(c + 1);
+    s.stepPhase = stepDivide;
+    const int16_t n = reads.digitsInside();
+    if (s.stepColumn > fit16(n - 1)) {
+        // The last column's difference is the remainder, copied as its label shows it;
+        // "Subtract" keeps its border.
+        effects.push_back(CaptionWrite{HintLabel::lblRemainder, 0,
+                                       reads.subtractCaption(subscript(c, lastColumnLabel))});
+        return true;
+    }
+    moveBorder(effects, wordSubtract, wordBringDown);
+    const int32_t digit = s.dividendDigits[subscript(fit16(n - c - 1), lastDigitEntry)];
+    effects.push_back(CaptionWrite{HintLabel::lblBringDown, subscript(c, lastBringDownLabel), trimmedNumberText(digit)});
+    // Worked out again with this press's divisor, not read back from the difference label.
+    const std::optional<int32_t> diff = difference(s, c, divisorFor(reads));
+    const std::optional<int32_t> shifted = diff ? checked::mul(*diff, 10) : std::nullopt;
+    const std::optional<int32_t> next = shifted ? checked::add(*shifted, digit) : std::nullopt;
+    if (!next)
+        return false;
+    s.workingNumber = *next;
+    return true;
+}
+
+PressEffects closingPress() { return {ZerosVisibility{false}, CloseWindow{}}; }
+
+}  // namespace
+
+PressReads pressReads(const DrillState& drill, std::function<std::string(int16_t member)> subtractCaption) {
+    return PressReads{[&drill] { return drill.digitsInside; }, [&drill] { return drill.hintDivisor; },
+                      std::move(subtractCaption)};
+}
+
+PressEffects showNextStep(HintState& state, const PressReads& reads) {
+    if (state.stepColumn >= reads.digitsInside())
+        return closingPress();
+
+    // Worked on a copy so that a press that closes part-way leaves nothing behind.
+    HintState next = state;
+    PressEffects effects{ZerosVisibility{false}};
+    const int16_t c = next.stepColumn;
+    bool fits = false;
+    switch (next.stepPhase) {
+    case stepDivide: fits = divide(next, c, reads, effects); break;
+    case stepMultiply: fits = multiply(next, c, reads, effects); break;
+    case stepSubtract: fits = subtract(next, c, reads, effects); break;
+    case stepBringDown: fits = bringDown(next, c, reads, effects); break;
+    default: throw RunTimeError("Invalid step");
+    }
+    if (!fits)
+        return closingPress();
+    state = std::move(next);
+    return effects;
+}

@@ -1,0 +1,154 @@
+// Presses after another window changed the divisor or the column count under an open hint window.
+#include <climits>
+
+#include <gtest/gtest.h>
+
+#include "HintSession.h"
+#include "drill/RunTimeError.h"
+
+namespace {
+
+using L = HintLabel;
+
+TEST(HintChanges, NewDivisorMidColumnRunsOnWithTheOldWorkingNumber) {
+    HintSession s(12, 156, 3);
+    s.press(5);
+    s.drill.hintDivisor = 99;
+    expectPresses(s, {
+        {6, L::lblMult, 1, "99", "Multiply", false, 15},
+        {7, L::lblSubtract, 1, "-84", "Subtract", false, 15},
+        {8, L::lblBringDown, 1, "6", "Bring Down", false, -834},
+        {9, L::lblAnswer, 2, "-9", "Divide ", false, -834},
+        {10, L::lblMult, 2, "-891", "Multiply", false, -834},
+        {11, L::lblSubtract, 2, "57", "Subtract", false, -834},
+        {12, L::lblRemainder, 0, "57", "Subtract", false, -834},
+    });
+    expectClosingPress(s);
+}
+
+TEST(HintChanges, BringDownWorksTheDifferenceOutAgainWithItsOwnDivisor) {
+    HintSession s(12, 156, 3);
+    s.press(7);  // the difference label shows 3
+    s.drill.hintDivisor = 10;
+    s.press();
+    EXPECT_EQ(s.labels.subtract[1], "3");
+    EXPECT_EQ(s.state.workingNumber, 56);  // (15 - 1 x 10) x 10 + 6
+}
+
+TEST(HintChanges, FewerColumnsEndTheDivisionEarlier) {
+    HintSession s(7, 12345, 5);
+    s.press(5);
+    s.drill.digitsInside = 3;
+    expectPresses(s, {
+        {6, L::lblMult, 1, "7", "Multiply", false, 12},
+        {7, L::lblSubtract, 1, "5", "Subtract", false, 12},
+        {8, L::lblBringDown, 1, "5", "Bring Down", false, 55},
+        {9, L::lblAnswer, 2, "7", "Divide ", false, 55},
+        {10, L::lblMult, 2, "49", "Multiply", false, 55},
+        {11, L::lblSubtract, 2, "6", "Subtract", false, 55},
+        {12, L::lblRemainder, 0, "6", "Subtract", false, 55},
+    });
+    expectClosingPress(s);
+}
+
+TEST(HintChanges, MoreColumnsBringDownTheZerosAboveTheLoadedLength) {
+    HintSession s(12, 156, 3);
+    s.drill.digitsInside = 6;
+    s.press(24);
+    EXPECT_EQ(s.labels.answer, (std::array<std::string, 6>{"0", "0", "8", "3", "4", "6"}));
+    EXPECT_EQ(s.labels.bringDown, (std::array<std::string, 5>{"0", "0", "1", "5", "6"}));
+    EXPECT_EQ(s.labels.remainder, "4");
+    expectClosingPress(s);
+}
+
+TEST(HintChanges, ColumnsCutToTheCurrentColumnOrBelowCloseAtTheNextPress) {
+    struct Case { int pressesBefore; int16_t newColumns; };
+    for (const Case c : {Case{4, 1}, Case{6, 1}, Case{6, 0}, Case{1, 0}, Case{9, 2}, Case{2, -5},
+                         Case{2, SHRT_MIN}}) {
+        SCOPED_TRACE(testing::Message() << c.pressesBefore << " presses, then " << c.newColumns << " columns");
+        HintSession s(12, 156, 3);
+        s.press(c.pressesBefore);
+        s.drill.digitsInside = c.newColumns;
+        expectClosingPress(s);
+    }
+}
+
+TEST(HintChanges, MoreColumnsAfterTheRemainderGoOnFromItsWorkingNumber) {
+    HintSession s(12, 156, 3);
+    s.press(12);
+    s.drill.digitsInside = 4;
+    expectPresses(s, {
+        {13, L::lblAnswer, 3, "3", "Divide +Subtract", false, 36},
+        {14, L::lblMult, 3, "36", "Multiply+Subtract", false, 36},
+        {15, L::lblSubtract, 3, "0", "Subtract", false, 36},
+        {16, L::lblRemainder, 0, "0", "Subtract", false, 36},
+    });
+    expectClosingPress(s);
+}
+
+TEST(HintChanges, ResultsThatLeaveThirtyTwoBitsCloseTheWindowWithoutWrapping) {
+    // Negative divisors come from no question; they reach the limits that a huge one cannot.
+    struct Case { const char* what; int32_t dividend; int pressesBefore; int32_t newDivisor; };
+    for (const Case c : {
+             Case{"product", 823, 1, INT32_MAX},                        // 2 x 2147483647
+             Case{"product inside the difference", 823, 2, INT32_MAX},
+             Case{"difference", 156, 6, -INT32_MAX},                   // 15 + 2147483647
+             Case{"product inside the bring down", 823, 3, INT32_MAX},
+             Case{"difference times ten", 156, 7, INT32_MAX},           // -2147483632 x 10
+             Case{"plus the digit brought down", 158, 7, -214748349},   // 2147483640 + 8
+         }) {
+        SCOPED_TRACE(c.what);
+        HintSession s(c.dividend == 823 ? 4 : 12, c.dividend, 3);
+        s.press(c.pressesBefore);
+        s.drill.hintDivisor = c.newDivisor;
+        expectClosingPress(s);
+    }
+}
+
+TEST(HintChanges, TheLargestDivisorStillWorksWhileItsResultsFit) {
+    HintSession s(12, 156, 3);
+    s.press(5);
+    s.drill.hintDivisor = INT32_MAX;
+    expectPresses(s, {
+        {6, L::lblMult, 1, "2147483647", "Multiply", false, 15},
+        {7, L::lblSubtract, 1, "-2147483632", "Subtract", false, 15},
+    });
+    expectClosingPress(s);  // (15 - 2147483647) x 10 does not fit
+}
+
+TEST(HintChanges, AQuotientBeyondThirtyTwoBitsClosesTheWindow) {
+    HintState state;
+    state.stepPhase = stepDivide;
+    state.workingNumber = INT32_MIN;
+    DrillState drill;
+    drill.digitsInside = 3;
+    drill.hintDivisor = -1;
+    const PressReads reads = pressReads(drill, [](int16_t) { return std::string(); });
+    EXPECT_EQ(showNextStep(state, reads), closingEffects);
+    EXPECT_EQ(state.stepPhase, stepDivide);
+    EXPECT_EQ(state.quotientDigits[0], 0);
+
+    drill.hintDivisor = 1;  // the same working number divided by 1 still fits
+    EXPECT_EQ(std::get<CaptionWrite>(showNextStep(state, reads)[3]).text, "-2147483648");
+}
+
+TEST(HintChanges, BringDownReadsTheColumnCountAgain) {
+    HintSession s(12, 156, 3);
+    s.press(7);
+    int reads = 0;
+    const PressReads shrinking{[&reads] { return int16_t(++reads == 1 ? 3 : 2); },
+                               [] { return int32_t{12}; },
+                               [&s](int16_t m) { return s.labels.subtract.at(m); }};
+    EXPECT_EQ(showNextStep(s.state, shrinking), (PressEffects{ZerosVisibility{false}, CaptionWrite{L::lblRemainder, 0, "3"}}));
+    EXPECT_EQ(reads, 2);
+}
+
+TEST(HintChanges, SevenColumnsStopAtTheMissingBringDownLabel) {
+    HintSession s(12, 156, 6);
+    s.drill.digitsInside = 7;
+    s.press(23);
+    EXPECT_FALSE(s.labels.closed);
+    EXPECT_THROW(s.press(), RunTimeError);  // the Bring Down of column 5 has no label
+}
+
+}  // namespace
