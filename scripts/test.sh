@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test headless, then again under AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+for preset in default asan; do
+  echo "== $preset =="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" --parallel "$(nproc)"
+done
