@@ -3,7 +3,5 @@
 
 void Form2::cmdNewQuestion_Click() {}
 void Form2::cmdCheck_Click() {}
-void Form2::cmdHint_Click() {}
-void Form2::cmdPrint_Click() {}
 void Form2::txtAnswer_KeyPress(int16_t&) {}
 void Form2::txtRemainder_KeyPress(int16_t&) {}
