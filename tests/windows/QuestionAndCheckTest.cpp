@@ -1,0 +1,205 @@
+// New Question, Check Answer and the key filter, driven through the real practice window.
+#include "support/DrillFixture.h"
+
+namespace {
+
+// Scripted draws: 0.7 gives the one-digit divisor 7, 0.025 the two-digit draw 12.
+constexpr float kSeven = 0.7f;
+constexpr float kTwelve = 0.025f;
+
+class QuestionAndCheck : public DrillFixture {
+protected:
+    void startWithSevenIntoTwelve(int remainder) {
+        beginPractice(1, 2, remainder);
+        platform.randoms = {kSeven, kTwelve};
+        click(practice().cmdNewQuestion);
+    }
+
+    void typeInto(QLineEdit* box, const char* keys) {
+        activate(practice());
+        box->setFocus();
+        QTest::keyClicks(box, keys);
+    }
+
+    std::string shown() const {
+        Form2& form = program->form2();
+        if (form.picCorrect->isVisible()) return form.picWrong->isVisible() ? "both" : "correct";
+        return form.picWrong->isVisible() ? "wrong" : "none";
+    }
+};
+
+TEST_P(QuestionAndCheck, NewQuestionPosesTheChosenShape) {
+    for (int remainder : {1, 0}) {
+        SCOPED_TRACE(remainder);
+        TearDown();
+        SetUp();
+        startWithSevenIntoTwelve(remainder);
+        Form2& form = practice();
+        EXPECT_EQ(state().numQuestions, 1);
+        EXPECT_EQ(platform.reseeds, 1);
+        EXPECT_EQ(form.txtDivisor->text(), " 7");
+        EXPECT_EQ(form.txtDividend->text(), remainder ? " 12" : " 7");
+        EXPECT_EQ(form.Quote, 1);
+        EXPECT_EQ(state().expectedRemainder, remainder ? 5 : 0);
+        EXPECT_EQ(form.txtRemainder->isVisible(), remainder == 1);
+        EXPECT_TRUE(form.txtAnswer->text().isEmpty());
+        EXPECT_TRUE(form.txtRemainder->text().isEmpty());
+        EXPECT_EQ(form.focusWidget(), form.txtAnswer);
+    }
+}
+
+TEST_P(QuestionAndCheck, NewQuestionClearsThePreviousAttemptAndStopsCountingAt32767) {
+    startWithSevenIntoTwelve(1);
+    practice().txtAnswer->setText("1");
+    practice().txtRemainder->setText("5");
+    click(practice().cmdCheck);
+    ASSERT_EQ(shown(), "correct");
+    state().numQuestions = 32767;
+    click(practice().cmdNewQuestion);
+    EXPECT_EQ(state().numQuestions, 32767);
+    EXPECT_EQ(shown(), "none");
+    EXPECT_TRUE(practice().txtAnswer->text().isEmpty());
+    EXPECT_TRUE(practice().txtRemainder->text().isEmpty());
+    EXPECT_EQ(platform.reseeds, 2);
+}
+
+TEST_P(QuestionAndCheck, TheRemainderBoxFollowsANewSettingAtTheNextQuestion) {
+    startWithSevenIntoTwelve(1);
+    click(practice().cmdNewLevel);
+    choose(0, 0, 0);
+    click(setUp().cmdBeginPractice);
+    EXPECT_TRUE(practice().txtRemainder->isVisible());
+    click(practice().cmdNewQuestion);
+    EXPECT_FALSE(practice().txtRemainder->isVisible());
+    EXPECT_FALSE(practice().Label1->isVisible());
+}
+
+struct CheckCase {
+    const char* what;
+    const char* answer;
+    const char* remainder;
+    const char* picture;
+    int16_t correct, wrong;
+};
+
+TEST_P(QuestionAndCheck, CheckAnswerComparesQuotientAndRemainder) {
+    // Against 12 divided by 7: quotient 1, remainder 5.
+    const CheckCase cases[] = {
+        {"both boxes empty", "", "", "wrong", 0, 0},
+        {"right", "1", "5", "correct", 1, 0},
+        {"leading zeros", "001", "05", "correct", 1, 0},
+        {"remainder left empty", "1", "", "wrong", 0, 1},
+        {"wrong quotient", "2", "5", "wrong", 0, 1},
+        {"same in the low 16 bits only", "1", "65541", "wrong", 0, 1},
+        {"pasted letters", "abc", "5", "wrong", 0, 1},
+        {"pasted sign", "1", "-5", "wrong", 0, 1},
+        {"above 32 bits", "2147483648", "5", "wrong", 0, 1},
+        {"empty answer with a bad remainder", "", "x", "wrong", 0, 0},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        startWithSevenIntoTwelve(1);
+        practice().txtAnswer->setText(c.answer);
+        practice().txtRemainder->setText(c.remainder);
+        click(practice().cmdCheck);
+        EXPECT_EQ(shown(), c.picture);
+        EXPECT_EQ(state().numCorrect, c.correct);
+        EXPECT_EQ(state().numWrong, c.wrong);
+        EXPECT_TRUE(platform.messages.empty());
+    }
+}
+
+TEST_P(QuestionAndCheck, EveryCheckCountsAgain) {
+    startWithSevenIntoTwelve(0);
+    practice().txtAnswer->setText("1");
+    click(practice().cmdCheck);
+    click(practice().cmdCheck);
+    EXPECT_EQ(state().numCorrect, 2);
+    EXPECT_EQ(practice().Answer, 1);
+    state().numWrong = 32767;
+    practice().txtAnswer->setText("9");
+    click(practice().cmdCheck);
+    EXPECT_EQ(state().numWrong, 32767);
+    EXPECT_EQ(shown(), "wrong");
+}
+
+TEST_P(QuestionAndCheck, BeforeAnyQuestionZeroIsRight) {
+    beginPractice(1, 2, 0);
+    practice().txtAnswer->setText("0");
+    click(practice().cmdCheck);
+    EXPECT_EQ(shown(), "correct");
+    practice().txtAnswer->setText("4");
+    click(practice().cmdCheck);
+    EXPECT_EQ(shown(), "wrong");
+    EXPECT_EQ(state().numCorrect, 1);
+    EXPECT_EQ(state().numWrong, 1);
+}
+
+TEST_P(QuestionAndCheck, EnterInEitherBoxChecks) {
+    startWithSevenIntoTwelve(1);
+    typeInto(practice().txtAnswer, "1");
+    typeInto(practice().txtRemainder, "5");
+    QTest::keyClick(practice().txtRemainder, Qt::Key_Return);
+    EXPECT_EQ(shown(), "correct");
+    QTest::keyClick(practice().txtAnswer, Qt::Key_Enter);
+    EXPECT_EQ(state().numCorrect, 2);
+    EXPECT_TRUE(platform.messages.empty());
+
+    practice().txtAnswer->clear();
+    QTest::keyClick(practice().txtAnswer, Qt::Key_Return);
+    EXPECT_EQ(shown(), "wrong");
+    EXPECT_EQ(state().numWrong, 0);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+struct KeyCase {
+    const char* what;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool refused;
+};
+
+TEST_P(QuestionAndCheck, OnlyDigitsBackspaceAndEnterAreTyped) {
+    const KeyCase cases[] = {
+        {"letter", Qt::Key_A, Qt::NoModifier, true},
+        {"blank", Qt::Key_Space, Qt::NoModifier, true},
+        {"minus", Qt::Key_Minus, Qt::NoModifier, true},
+        {"point", Qt::Key_Period, Qt::NoModifier, true},
+        {"escape", Qt::Key_Escape, Qt::NoModifier, true},
+        {"control V", Qt::Key_V, Qt::ControlModifier, true},
+        {"digit", Qt::Key_7, Qt::NoModifier, false},
+        {"backspace", Qt::Key_Backspace, Qt::NoModifier, false},
+        {"left arrow", Qt::Key_Left, Qt::NoModifier, false},
+    };
+    startWithSevenIntoTwelve(1);
+    for (QLineEdit* box : {practice().txtAnswer, practice().txtRemainder}) {
+        for (const KeyCase& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + " in " + box->objectName().toStdString());
+            box->setText("12");
+            box->setCursorPosition(2);
+            platform.messages.clear();
+            typeInto(box, "");
+            QTest::keyClick(box, c.key, c.modifiers);
+            if (c.refused) {
+                EXPECT_EQ(platform.messages, std::vector<std::string>{"YOU MUST USE A NUMBER"});
+                EXPECT_EQ(box->text(), "12");
+            } else {
+                EXPECT_TRUE(platform.messages.empty());
+            }
+            EXPECT_EQ(shown(), "none");
+        }
+    }
+    QLineEdit* box = practice().txtAnswer;
+    box->setText("12");
+    box->setCursorPosition(2);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_9);
+    EXPECT_EQ(box->text(), "19");
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, QuestionAndCheck,
+                         testing::Values(Which::Standard, Which::Second), buildName);
+
+}  // namespace
