@@ -13,6 +13,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/FontSubstitutes.h"
 #include "windows/LineWidget.h"
 
 namespace builder {
@@ -182,6 +183,7 @@ QWidget* makeControl(const Control& c, QWidget* parent, QRect& geometry) {
 }  // namespace
 
 Controls build(const design::Window& design, QWidget& window) {
+    installFontSubstitutes();
     Controls controls;
     window.setWindowTitle(text(design.caption));
     window.resize(pixels(design.clientWidth), pixels(design.clientHeight));
