@@ -58,7 +58,7 @@ struct Window {
     int clientWidth, clientHeight;  // twips
     Colour backColour = kDefaultColour;
     const char* picture = nullptr;  // background, drawn from the top-left corner at its own size
-    const char* icon = nullptr;
+    std::span<const char* const> icon{};  // one picture per size, largest first
     Font font = kMsSansSerif825;
     std::span<const Control> controls;
 };
@@ -66,7 +66,7 @@ struct Window {
 // Everything that differs between the two programs.
 struct Build {
     const char* programName;  // Varnel or Zorvane
-    const char* programIcon;
+    std::span<const char* const> programIcon;
     const Window& setUp;
     const Window& practice;
     const Window& hints;

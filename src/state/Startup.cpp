@@ -9,6 +9,7 @@
 #include "drill/RunTimeError.h"
 #include "platform/MessageBox.h"
 #include "platform/QtPlatform.h"
+#include "windows/DesignBuilder.h"
 #include "windows/Program.h"
 
 namespace {
@@ -47,8 +48,8 @@ int runDrill(int argc, char** argv, const design::Build& build) {
     QApplication::setOrganizationName("Ombrelin");
     // The same look on every desktop, and button colours that the designs can set.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    if (build.programIcon)
-        QApplication::setWindowIcon(QIcon(QString::fromUtf8(build.programIcon)));
+    if (!build.programIcon.empty())
+        QApplication::setWindowIcon(builder::icon(build.programIcon));
     // The hint window may be the last one closed while the run goes on.
     QApplication::setQuitOnLastWindowClosed(false);
 

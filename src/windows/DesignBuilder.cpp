@@ -182,6 +182,13 @@ QWidget* makeControl(const Control& c, QWidget* parent, QRect& geometry) {
 
 }  // namespace
 
+QIcon icon(std::span<const char* const> sizes) {
+    QIcon result;
+    for (const char* path : sizes)
+        result.addFile(QString::fromUtf8(path));
+    return result;
+}
+
 Controls build(const design::Window& design, QWidget& window) {
     installFontSubstitutes();
     Controls controls;
@@ -195,8 +202,8 @@ Controls build(const design::Window& design, QWidget& window) {
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
-    if (design.icon)
-        window.setWindowIcon(QIcon(QString::fromUtf8(design.icon)));
+    if (!design.icon.empty())
+        window.setWindowIcon(icon(design.icon));
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const Control& c : design.controls) {

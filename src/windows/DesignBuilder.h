@@ -3,6 +3,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <span>
 #include <QWidget>
 
 #include "designs/Design.h"
@@ -13,6 +15,7 @@ namespace builder {
 int pixels(int twips);
 QColor colour(design::Colour value);
 QFont font(const design::Font& font, const QFont& fallback);
+QIcon icon(std::span<const char* const> sizes);
 
 // Creates every control of the design inside window and returns them by name.
 Controls build(const design::Window& design, QWidget& window);

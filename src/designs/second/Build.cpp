@@ -1,4 +1,5 @@
 // The second program: its name, its icon and its three window designs.
+#include "designs/second/Pictures.h"
 #include "designs/second/SecondBuild.h"
 
 namespace designs::second {
@@ -6,7 +7,7 @@ namespace designs::second {
 const design::Build& build() {
     static const design::Build designs{
         .programName = "Zorvane",
-        .programIcon = nullptr,
+        .programIcon = pictures::butterflyIcon,
         .setUp = setUp,
         .practice = practice,
         .hints = hints,

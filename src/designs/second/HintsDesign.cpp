@@ -1,5 +1,6 @@
 // The second hint window: the worked division on rose boxes beside the patchwork strip.
 #include "designs/Texts.h"
+#include "designs/second/Pictures.h"
 #include "designs/second/SecondBuild.h"
 
 namespace designs::second {
@@ -105,7 +106,8 @@ constexpr Control kControls[] = {
     {.name = "cmdUnload", .kind = Kind::CommandButton, .left = 7920, .top = 4920, .width = 1215, .height = 615,
      .caption = "Close Help", .tabIndex = 35, .backColour = 0x00C0C0FF, .flags = kGraphical},
     {.name = "Picture1", .kind = Kind::PictureBox, .left = 2520, .top = 0, .width = 7095, .height = 1695,
-     .tabIndex = 39, .flags = kNoBorder},
+     .tabIndex = 39, .flags = kNoBorder,
+     .picture = pictures::banner},
 };
 // clang-format on
 
@@ -115,6 +117,7 @@ const Window hints{
     .caption = "Hints",
     .clientWidth = 10245,
     .clientHeight = 6795,
+    .picture = pictures::background,
     .controls = kControls,
 };
 

@@ -1,5 +1,6 @@
 // The second practice window: banner, one row of buttons, rose boxes.
 #include "designs/Texts.h"
+#include "designs/second/Pictures.h"
 #include "designs/second/SecondBuild.h"
 
 namespace designs::second {
@@ -38,10 +39,12 @@ constexpr Control kControls[] = {
     {.name = "cmdExit", .kind = Kind::CommandButton, .left = 10080, .top = 1920, .width = 1215,
      .height = 495, .caption = "E&xit", .tabIndex = 8, .backColour = kRose, .flags = kGraphical},
     {.name = "picCorrect", .kind = Kind::PictureBox, .left = 7800, .top = 4800, .width = 2655,
-     .height = 1845, .tabIndex = 9, .flags = kAutoSize | kSunken},
+     .height = 1845, .tabIndex = 9, .flags = kAutoSize | kSunken,
+     .picture = pictures::correct},
     // The try-again picture lies over the correct one, at the same corner.
     {.name = "picWrong", .kind = Kind::PictureBox, .left = 7800, .top = 4800, .width = 3645,
-     .height = 1830, .tabIndex = 10, .flags = kAutoSize | kSunken},
+     .height = 1830, .tabIndex = 10, .flags = kAutoSize | kSunken,
+     .picture = pictures::tryAgain},
     {.name = "Label1", .kind = Kind::Label, .left = 6240, .top = 4080, .width = 375, .height = 375,
      .caption = "R", .tabIndex = 11, .font = {"Arial", 15.75}, .backColour = kRose,
      .align = Align::Center},
@@ -52,7 +55,8 @@ constexpr Control kControls[] = {
      .height = 495, .caption = "Print Summary", .tabIndex = 13, .backColour = kRose,
      .flags = kGraphical},
     {.name = "Picture1", .kind = Kind::PictureBox, .left = 2760, .top = 120, .width = 7095,
-     .height = 1695, .tabIndex = 14, .flags = kNoBorder},
+     .height = 1695, .tabIndex = 14, .flags = kNoBorder,
+     .picture = pictures::banner},
 };
 
 }  // namespace
@@ -61,6 +65,8 @@ const Window practice{
     .caption = "Practice",
     .clientWidth = 11520,
     .clientHeight = 6795,
+    .picture = pictures::background,
+    .icon = pictures::butterflyIcon,
     .controls = kControls,
 };
 

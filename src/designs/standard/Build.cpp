@@ -1,4 +1,5 @@
 // The standard program: its name, its icon and its three window designs.
+#include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
 namespace designs::standard {
@@ -6,7 +7,7 @@ namespace designs::standard {
 const design::Build& build() {
     static const design::Build designs{
         .programName = "Varnel",
-        .programIcon = nullptr,
+        .programIcon = pictures::programIcon,
         .setUp = setUp,
         .practice = practice,
         .hints = hints,

@@ -1,5 +1,6 @@
 // The standard hint window: the worked division on the whitened panel of the photograph.
 #include "designs/Texts.h"
+#include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
 namespace designs::standard {
@@ -113,6 +114,7 @@ const Window hints{
     .caption = "Hints",
     .clientWidth = 9600,
     .clientHeight = 7185,
+    .picture = pictures::hintBackground,
     .controls = kControls,
 };
 

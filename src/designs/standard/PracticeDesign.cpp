@@ -1,5 +1,6 @@
 // The standard practice window: two rows of buttons, the division in the lower right.
 #include "designs/Texts.h"
+#include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
 namespace designs::standard {
@@ -38,10 +39,12 @@ constexpr Control kControls[] = {
     {.name = "cmdExit", .kind = Kind::CommandButton, .left = 8280, .top = 120, .width = 1215,
      .height = 495, .caption = "E&xit", .tabIndex = 8, .backColour = kGreyBlue, .flags = kGraphical},
     {.name = "picCorrect", .kind = Kind::PictureBox, .left = 240, .top = 5160, .width = 1785,
-     .height = 1785, .tabIndex = 9, .flags = kAutoSize | kSunken},
+     .height = 1785, .tabIndex = 9, .flags = kAutoSize | kSunken,
+     .picture = pictures::correct},
     // The try-again picture lies over the correct one, at the same corner.
     {.name = "picWrong", .kind = Kind::PictureBox, .left = 240, .top = 5160, .width = 1620,
-     .height = 1875, .tabIndex = 10, .flags = kAutoSize | kSunken},
+     .height = 1875, .tabIndex = 10, .flags = kAutoSize | kSunken,
+     .picture = pictures::tryAgain},
     {.name = "Label1", .kind = Kind::Label, .left = 7680, .top = 5640, .width = 375, .height = 375,
      .caption = "R", .tabIndex = 11, .font = {"Arial", 15.75}, .backColour = kGreyBlue,
      .align = Align::Center},
@@ -60,6 +63,7 @@ const Window practice{
     .caption = "Practice",
     .clientWidth = 9600,
     .clientHeight = 7170,
+    .picture = pictures::practiceBackground,
     .controls = kControls,
 };
 

@@ -1,5 +1,6 @@
 // The standard set-up window: option columns with "1 Digit" labels on the harbour photograph.
 #include "designs/Texts.h"
+#include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
 namespace designs::standard {
@@ -89,6 +90,8 @@ const Window setUp{
     .clientWidth = 9570,
     .clientHeight = 7200,
     .backColour = kActiveBorder,
+    .picture = pictures::setUpBackground,
+    .icon = pictures::butterflyIcon,
     .font = {"Arial", 12},
     .controls = kControls,
 };
