@@ -54,6 +54,8 @@ struct PageCase {
     Counts counts;
 };
 
+void PrintTo(const PageCase& c, std::ostream* os) { *os << c.what; }
+
 class SummaryPageCases : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(SummaryPageCases, WholePageLineByLine) {
