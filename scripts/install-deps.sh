@@ -6,10 +6,10 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   googletest libgtest-dev libgmock-dev
-  cups cups-client cups-bsd poppler-utils fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35
+  libcups2-dev cups cups-daemon cups-client poppler-utils fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35
 )
 if [[ "${1:-}" == "--run-only" ]]; then
-  packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
+  packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libcups2-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
 fi
 
 missing=()

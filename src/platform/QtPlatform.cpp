@@ -7,26 +7,11 @@
 #include <cstdlib>
 
 #include "platform/MessageBox.h"
-#include "platform/Printer.h"
+#include "platform/QtPrinter.h"
 #include "platform/RandomUnit.h"
 
-namespace {
 
-// Stands in until the real printer lands: it reports honestly that nothing was printed.
-class NoPrinter : public Printer {
-public:
-    void setFontName(const std::string&) override {}
-    void setFontSize(double) override {}
-    void print(const std::vector<std::string>&) override {}
-    bool endDoc() override { return false; }
-    std::string failureText() const override {
-        return "The summary could not be printed: no printer is available.";
-    }
-};
-
-}  // namespace
-
-QtPlatform::QtPlatform() : printer_(std::make_unique<NoPrinter>()) { reseedFromClock(); }
+QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) { reseedFromClock(); }
 
 QtPlatform::~QtPlatform() = default;
 

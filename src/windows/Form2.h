@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "drill/SummaryPage.h"
 #include "windows/DesignedWindow.h"
 
 class QLabel;
@@ -42,11 +43,8 @@ public:
     std::string dividendText;
     int32_t typedRemainder = 0;
 
-    // Working texts of the last print.
-    std::string summaryText;
-    std::string printDate;
-    std::string blankLines;
-    int16_t marginCount = 0;
+    // Working texts of the last print: printDate, blankLines, marginCount, summaryText.
+    SummaryPress printWork;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

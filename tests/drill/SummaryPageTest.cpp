@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "RecordingPrinter.h"
+#include "support/RecordingPrinter.h"
 #include "drill/SummaryPage.h"
 
 namespace {

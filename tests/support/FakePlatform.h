@@ -6,27 +6,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/Printer.h"
-
-class RecordingPrinter : public Printer {
-public:
-    struct Operation {
-        std::string kind;  // "font", "size", "print", "end"
-        std::vector<std::string> items;
-        double size = 0;
-    };
-    void setFontName(const std::string& name) override { operations.push_back({"font", {name}}); }
-    void setFontSize(double points) override { operations.push_back({"size", {}, points}); }
-    void print(const std::vector<std::string>& items) override { operations.push_back({"print", items}); }
-    bool endDoc() override {
-        operations.push_back({"end", {}});
-        return works;
-    }
-    std::string failureText() const override { return "The summary could not be printed: no printer is available."; }
-
-    std::vector<Operation> operations;
-    bool works = true;
-};
+#include "support/RecordingPrinter.h"
 
 class FakePlatform : public Platform {
 public:
