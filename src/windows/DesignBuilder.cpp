@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -35,10 +36,26 @@ QColor colour(design::Colour value) {
     return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
 }
 
+namespace {
+
+// Where a design's font is missing, the nearest one at the same size: Arial's widths are
+// close to both, and the wider default sans clips digits and words in their fixed boxes.
+QStringList familiesFor(const char* family) {
+    const QString name = QString::fromUtf8(family);
+    if (name == "MS Sans Serif")
+        return {name, "Microsoft Sans Serif", "Arial", "Liberation Sans"};
+    if (name == "Arial Black" || name == "Arial")
+        return {name, "Arial", "Liberation Sans"};
+    return {name};
+}
+
+}  // namespace
+
 QFont font(const design::Font& spec, const QFont& fallback) {
     if (!spec.family)
         return fallback;
-    QFont result(QString::fromUtf8(spec.family));
+    QFont result;
+    result.setFamilies(familiesFor(spec.family));
     result.setPointSizeF(spec.points);
     result.setWeight(QFont::Normal);
     result.setItalic(false);
