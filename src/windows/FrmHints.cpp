@@ -1,16 +1,138 @@
 #include "windows/FrmHints.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <type_traits>
+#include <variant>
 
+#include "hints/HintLoad.h"
+#include "hints/HintSteps.h"
+#include "hints/Subscript.h"
 #include "windows/Program.h"
 
-FrmHints::FrmHints(Program& program) : DesignedWindow(program.build.hints), program_(program) {}
+namespace {
 
-void FrmHints::cmdShowNext_Click() {}
+template <size_t Size>
+std::array<QLabel*, Size> labelArray(const Controls& c, const char* name) {
+    std::array<QLabel*, Size> members{};
+    for (size_t i = 0; i < Size; ++i)
+        members[i] = c.get<QLabel>(name, static_cast<int>(i));
+    return members;
+}
+
+template <size_t Size>
+QLabel* member(const std::array<QLabel*, Size>& members, int16_t index) {
+    return members[static_cast<size_t>(subscript(index, static_cast<int16_t>(Size - 1)))];
+}
+
+}  // namespace
+
+FrmHints::FrmHints(Program& program) : DesignedWindow(program.build.hints), program_(program) {
+    const Controls& c = controls();
+    lblDivisor = c.get<QLabel>("lblDivisor");
+    lbldividend = labelArray<6>(c, "lbldividend");
+    lblAnswer = labelArray<6>(c, "lblAnswer");
+    lblMult = labelArray<6>(c, "lblMult");
+    lblSubtract = labelArray<6>(c, "lblSubtract");
+    lblBringDown = labelArray<5>(c, "lblBringDown");
+    lblRemainder = c.get<QLabel>("lblRemainder");
+    Label1 = c.get<QLabel>("Label1");
+    lblwords = labelArray<4>(c, "lblwords");
+    txtZeros = c.get<QPlainTextEdit>("txtZeros");
+    cmdShowNext = c.get<QPushButton>("cmdShowNext");
+    cmdUnload = c.get<QPushButton>("cmdUnload");
+
+    connect(cmdShowNext, &QPushButton::clicked, this, [this] { cmdShowNext_Click(); });
+    connect(cmdUnload, &QPushButton::clicked, this, [this] { cmdUnload_Click(); });
+}
+
+void FrmHints::cmdShowNext_Click() {
+    const PressReads reads = pressReads(program_.Module1, [this](int16_t index) {
+        return member(lblSubtract, index)->text().toStdString();
+    });
+    const PressEffects effects = showNextStep(hintState, reads);
+    for (const HintEffect& effect : effects) {
+        if (std::holds_alternative<CloseWindow>(effect)) {
+            // The window is on its way out: nothing of it may be touched after this.
+            cmdUnload_Click();
+            return;
+        }
+        std::visit(
+            [this](const auto& e) {
+                using E = std::decay_t<decltype(e)>;
+                if constexpr (std::is_same_v<E, ZerosVisibility>)
+                    txtZeros->setVisible(e.visible);
+                else if constexpr (std::is_same_v<E, BorderChange>)
+                    setBorder(e.word, e.bordered);
+                else if constexpr (std::is_same_v<E, CaptionWrite>)
+                    stepLabel(e.label, e.member)->setText(QString::fromStdString(e.text));
+            },
+            effect);
+    }
+}
 
 void FrmHints::cmdUnload_Click() { program_.unloadHints(); }
 
-void FrmHints::Form_Load() {}
+void FrmHints::Form_Load() {
+    for (int16_t i = 0; i <= 4; ++i) {
+        member(lblAnswer, i)->clear();
+        member(lbldividend, i)->clear();
+        member(lblMult, i)->clear();
+        member(lblSubtract, i)->clear();
+        member(lblBringDown, i)->clear();
+    }
+    member(lblSubtract, 5)->clear();
+    member(lblAnswer, 5)->clear();
+    member(lbldividend, 5)->clear();
+    member(lblMult, 5)->clear();
+    lblDivisor->clear();
+
+    txtZeros->hide();
+
+    DrillState& drill = program_.Module1;
+    if (drill.wantRemainders == 0) {
+        lblRemainder->hide();
+        Label1->hide();
+    } else {
+        lblRemainder->show();
+        Label1->show();
+        lblRemainder->clear();
+    }
+
+    for (int16_t word = 0; word <= 3; ++word)
+        setBorder(word, false);
+
+    const HintLoad load = loadHints(drill.hintDivisor, drill.hintDividend, drill.digitsInside,
+                                    drill.wantRemainders);
+    lblDivisor->setText(QString::fromStdString(load.divisorCaption));
+    for (size_t column = 0; column < load.dividendCaptions.size(); ++column)
+        member(lbldividend, static_cast<int16_t>(column))
+            ->setText(QString::fromStdString(load.dividendCaptions[column]));
+    hintState = load.state;
+}
+
+QLabel* FrmHints::stepLabel(HintLabel label, int16_t index) const {
+    switch (label) {
+        case HintLabel::lblAnswer: return member(lblAnswer, index);
+        case HintLabel::lblMult: return member(lblMult, index);
+        case HintLabel::lblSubtract: return member(lblSubtract, index);
+        case HintLabel::lblBringDown: return member(lblBringDown, index);
+        case HintLabel::lblRemainder: return lblRemainder;
+    }
+    throw RunTimeError("Invalid label");
+}
+
+void FrmHints::setBorder(int16_t word, bool bordered) {
+    QLabel* label = member(lblwords, word);
+    if (bordered) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+    } else {
+        label->setFrameStyle(QFrame::NoFrame);
+    }
+}
 
 void FrmHints::closeEvent(QCloseEvent* event) {
     // The close box unloads the window, as Close Help does.

@@ -39,8 +39,11 @@ protected:
     void TearDown() override {
         program.reset();
         // Let windows unloaded with deleteLater go before the next test.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        processDeferredDeletes();
     }
+
+    // An unloaded hint window is deleted later; this lets it go now.
+    static void processDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     DrillState& state() { return program->Module1; }
     FrmSetUp& setUp() { return program->frmSetUp(); }

@@ -16,15 +16,6 @@ constexpr Colour kRed = 0x000000FF;
 
 // clang-format off
 constexpr Control kControls[] = {
-    // Lines first, so that the digits stand above them.
-    {.name = "Line1", .kind = Kind::Line, .left = 5640, .top = 2400, .width = 6480, .height = 2400},
-    {.name = "Line7", .kind = Kind::Line, .left = 5640, .top = 2400, .width = 5640, .height = 2760},
-    {.name = "Line2", .kind = Kind::Line, .left = 5640, .top = 3240, .width = 6000, .height = 3240},
-    {.name = "Line3", .kind = Kind::Line, .left = 5640, .top = 3720, .width = 6120, .height = 3720},
-    {.name = "Line4", .kind = Kind::Line, .left = 5640, .top = 4200, .width = 6240, .height = 4200},
-    {.name = "Line5", .kind = Kind::Line, .left = 5640, .top = 4680, .width = 6360, .height = 4680},
-    {.name = "Line6", .kind = Kind::Line, .left = 5760, .top = 5160, .width = 6480, .height = 5160},
-    {.name = "Line8", .kind = Kind::Line, .left = 5880, .top = 5640, .width = 6600, .height = 5640},
     {.name = "lblDivisor", .kind = Kind::Label, .left = 5040, .top = 2520, .width = 495, .height = 255,
      .caption = "888", .tabIndex = 0, .font = kDigits, .backColour = kDigitBack, .align = Align::Right},
     {.name = "lbldividend(0)", .kind = Kind::Label, .left = 5760, .top = 2520, .width = 135, .height = 255,
@@ -108,6 +99,15 @@ constexpr Control kControls[] = {
     {.name = "Picture1", .kind = Kind::PictureBox, .left = 2520, .top = 0, .width = 7095, .height = 1695,
      .tabIndex = 39, .flags = kNoBorder,
      .picture = pictures::banner},
+    // Lines last, so that the rules show over the opaque digit boxes.
+    {.name = "Line1", .kind = Kind::Line, .left = 5640, .top = 2400, .width = 6480, .height = 2400},
+    {.name = "Line7", .kind = Kind::Line, .left = 5640, .top = 2400, .width = 5640, .height = 2760},
+    {.name = "Line2", .kind = Kind::Line, .left = 5640, .top = 3240, .width = 6000, .height = 3240},
+    {.name = "Line3", .kind = Kind::Line, .left = 5640, .top = 3720, .width = 6120, .height = 3720},
+    {.name = "Line4", .kind = Kind::Line, .left = 5640, .top = 4200, .width = 6240, .height = 4200},
+    {.name = "Line5", .kind = Kind::Line, .left = 5640, .top = 4680, .width = 6360, .height = 4680},
+    {.name = "Line6", .kind = Kind::Line, .left = 5760, .top = 5160, .width = 6480, .height = 5160},
+    {.name = "Line8", .kind = Kind::Line, .left = 5880, .top = 5640, .width = 6600, .height = 5640},
 };
 // clang-format on
 

@@ -16,15 +16,6 @@ constexpr Colour kRed = 0x000000FF;
 
 // clang-format off
 constexpr Control kControls[] = {
-    // Lines first, so that the digits stand above them.
-    {.name = "Line1", .kind = Kind::Line, .left = 4320, .top = 1800, .width = 5400, .height = 1800},
-    {.name = "Line7", .kind = Kind::Line, .left = 4320, .top = 1800, .width = 4320, .height = 2160},
-    {.name = "Line2", .kind = Kind::Line, .left = 4320, .top = 2640, .width = 4680, .height = 2640},
-    {.name = "Line3", .kind = Kind::Line, .left = 4320, .top = 3120, .width = 4800, .height = 3120},
-    {.name = "Line4", .kind = Kind::Line, .left = 4320, .top = 3600, .width = 4920, .height = 3600},
-    {.name = "Line5", .kind = Kind::Line, .left = 4320, .top = 4080, .width = 5040, .height = 4080},
-    {.name = "Line6", .kind = Kind::Line, .left = 4440, .top = 4560, .width = 5160, .height = 4560},
-    {.name = "Line8", .kind = Kind::Line, .left = 4560, .top = 5040, .width = 5280, .height = 5040},
     {.name = "lblDivisor", .kind = Kind::Label, .left = 3600, .top = 1920, .width = 735, .height = 375,
      .caption = "888", .tabIndex = 0, .font = kDigits, .backColour = kDigitBack, .align = Align::Right, .flags = kTransparent},
     {.name = "lbldividend(0)", .kind = Kind::Label, .left = 4440, .top = 1920, .width = 135, .height = 375,
@@ -105,6 +96,15 @@ constexpr Control kControls[] = {
      .caption = "Show Next Step", .tabIndex = 33, .backColour = 0x00E0E0E0, .flags = kGraphical},
     {.name = "cmdUnload", .kind = Kind::CommandButton, .left = 7680, .top = 6480, .width = 1815, .height = 615,
      .caption = "Close Help", .tabIndex = 35, .backColour = 0x00E0E0E0, .flags = kGraphical},
+    // Lines last, so that the rules show over the opaque digit boxes.
+    {.name = "Line1", .kind = Kind::Line, .left = 4320, .top = 1800, .width = 5400, .height = 1800},
+    {.name = "Line7", .kind = Kind::Line, .left = 4320, .top = 1800, .width = 4320, .height = 2160},
+    {.name = "Line2", .kind = Kind::Line, .left = 4320, .top = 2640, .width = 4680, .height = 2640},
+    {.name = "Line3", .kind = Kind::Line, .left = 4320, .top = 3120, .width = 4800, .height = 3120},
+    {.name = "Line4", .kind = Kind::Line, .left = 4320, .top = 3600, .width = 4920, .height = 3600},
+    {.name = "Line5", .kind = Kind::Line, .left = 4320, .top = 4080, .width = 5040, .height = 4080},
+    {.name = "Line6", .kind = Kind::Line, .left = 4440, .top = 4560, .width = 5160, .height = 4560},
+    {.name = "Line8", .kind = Kind::Line, .left = 4560, .top = 5040, .width = 5280, .height = 5040},
 };
 // clang-format on
 
