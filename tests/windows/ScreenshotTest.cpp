@@ -1,0 +1,57 @@
+// Renders every window of both programs as the pupil sees it and keeps the pictures to look at.
+#include <QDir>
+#include <QImage>
+
+#include <QPushButton>
+
+#include "support/DrillFixture.h"
+
+namespace {
+
+class Screenshots : public DrillFixture {
+protected:
+    // Saved beside the test binary, so a developer can open them after a run.
+    QImage keep(QWidget& window, const char* name) {
+        QDir().mkpath("screenshots");
+        const QImage image = window.grab().toImage();
+        const QString program = GetParam() == Which::Standard ? "Varnel" : "Zorvane";
+        image.save(QString("screenshots/%1-%2.png").arg(program, name));
+        return image;
+    }
+};
+
+TEST_P(Screenshots, EveryWindowDrawsAtItsDesignSize) {
+    const design::Build& build = buildOf(GetParam());
+    setUp().txtName->setText("Ann");
+    choose(2, 4, 1);
+    QImage image = keep(setUp(), "setup");
+    EXPECT_EQ(image.width(), build.setUp.clientWidth / design::kTwipsPerPixel);
+    EXPECT_EQ(image.height(), build.setUp.clientHeight / design::kTwipsPerPixel);
+
+    click(setUp().cmdBeginPractice);
+    platform.randoms = {0.3f, 0.6f};
+    click(practice().cmdNewQuestion);
+    practice().txtAnswer->setText("1");
+    click(practice().cmdCheck);
+    image = keep(practice(), "practice");
+    EXPECT_EQ(image.width(), build.practice.clientWidth / design::kTwipsPerPixel);
+
+    practice().picWrong->hide();
+    practice().txtAnswer->setText(QString::number(practice().Quote));
+    practice().txtRemainder->setText(QString::number(state().expectedRemainder));
+    click(practice().cmdCheck);
+    keep(practice(), "practice-correct");
+
+    click(practice().cmdHint);
+    ASSERT_TRUE(program->frmHintsLoaded());
+    // Most of the way through 6400 divided by 37, so every row of the layout is in use.
+    for (int press = 0; press < 15; ++press)
+        click(program->frmHints().cmdShowNext);
+    image = keep(program->frmHints(), "hints");
+    EXPECT_EQ(image.width(), build.hints.clientWidth / design::kTwipsPerPixel);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, Screenshots, testing::Values(Which::Standard, Which::Second),
+                         buildName);
+
+}  // namespace
