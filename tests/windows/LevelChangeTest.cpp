@@ -76,14 +76,6 @@ TEST_P(LevelChange, ExitAndTheCloseBoxEndTheRun) {
     EXPECT_EQ(platform.endedWith, (std::vector<int>{0, 0}));
 }
 
-TEST_P(LevelChange, AccessKeysPressTheirButtons) {
-    beginPractice(1, 2, 0);
-    activate(practice());
-    QTest::keyClick(&practice(), Qt::Key_X, Qt::AltModifier);
-    // An access key presses its button the way a click animates: a moment later.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.endedWith.empty(); }, 1000));
-}
-
 INSTANTIATE_TEST_SUITE_P(Programs, LevelChange, testing::Values(Which::Standard, Which::Second),
                          buildName);
 
