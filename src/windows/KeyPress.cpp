@@ -1,5 +1,12 @@
 #include "windows/KeyPress.h"
 
+namespace {
+
+// A character beyond 16 signed bits is still a character that is no digit.
+int16_t characterCode(char16_t unit) { return static_cast<int16_t>(unit > 0x7FFF ? 0x7FFF : unit); }
+
+}  // namespace
+
 std::optional<int16_t> typedCharacter(const QKeyEvent& event) {
     switch (event.key()) {
         // These move the focus or edit without typing a character.
@@ -18,7 +25,12 @@ std::optional<int16_t> typedCharacter(const QKeyEvent& event) {
     const QString text = event.text();
     if (text.isEmpty())
         return std::nullopt;
-    const char16_t unit = text.at(0).unicode();
-    // A character beyond 16 signed bits is still a character that is no digit.
-    return static_cast<int16_t>(unit > 0x7FFF ? 0x7FFF : unit);
+    return characterCode(text.at(0).unicode());
+}
+
+std::vector<int16_t> composedCharacters(const QInputMethodEvent& event) {
+    std::vector<int16_t> codes;
+    for (const QChar character : event.commitString())
+        codes.push_back(characterCode(character.unicode()));
+    return codes;
 }

@@ -2,22 +2,34 @@
 #pragma once
 
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // The character code that a key press types, or nothing for keys that type none.
 std::optional<int16_t> typedCharacter(const QKeyEvent& event);
 
-// Runs handler on a key press that types a character; true when the handler cancelled it.
+// The characters that composed input (an input method) would put into a box.
+std::vector<int16_t> composedCharacters(const QInputMethodEvent& event);
+
+// Runs handler on every character that an event types; true when the handler cancelled one,
+// so the event must not reach the box.
 template <typename Handler>
 bool keyCancelled(QEvent* event, Handler&& handler) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto code = typedCharacter(*static_cast<QKeyEvent*>(event));
-    if (!code)
-        return false;
-    int16_t KeyAscii = *code;
-    handler(KeyAscii);
-    return KeyAscii == 0;
+    std::vector<int16_t> codes;
+    if (event->type() == QEvent::KeyPress) {
+        if (const auto code = typedCharacter(*static_cast<QKeyEvent*>(event)))
+            codes.push_back(*code);
+    } else if (event->type() == QEvent::InputMethod) {
+        codes = composedCharacters(*static_cast<QInputMethodEvent*>(event));
+    }
+    bool cancelled = false;
+    for (int16_t code : codes) {
+        int16_t KeyAscii = code;
+        handler(KeyAscii);
+        cancelled = cancelled || KeyAscii == 0;
+    }
+    return cancelled;
 }

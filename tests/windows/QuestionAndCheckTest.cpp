@@ -1,4 +1,6 @@
 // New Question, Check Answer and the key filter, driven through the real practice window.
+#include <QInputMethodEvent>
+
 #include "support/DrillFixture.h"
 
 namespace {
@@ -197,6 +199,24 @@ TEST_P(QuestionAndCheck, OnlyDigitsBackspaceAndEnterAreTyped) {
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_9);
     EXPECT_EQ(box->text(), "19");
+}
+
+TEST_P(QuestionAndCheck, ComposedInputIsFilteredLikeTyping) {
+    startWithSevenIntoTwelve(1);
+    QLineEdit* box = practice().txtAnswer;
+    for (const char* composed : {"\u00e9", "4x"}) {
+        SCOPED_TRACE(composed);
+        platform.messages.clear();
+        QInputMethodEvent event;
+        event.setCommitString(QString::fromUtf8(composed));
+        QApplication::sendEvent(box, &event);
+        EXPECT_TRUE(box->text().isEmpty());
+        EXPECT_FALSE(platform.messages.empty());
+    }
+    QInputMethodEvent digits;
+    digits.setCommitString("42");
+    QApplication::sendEvent(box, &digits);
+    EXPECT_EQ(box->text(), "42");
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, QuestionAndCheck,
