@@ -17,4 +17,6 @@ public:
     virtual Printer& printer() = 0;
     // Ends the run at once: no window is unloaded and nothing further runs.
     virtual void endRun(int status) = 0;
+    // A failed test that no use of the program can bring about: says which, then ends the run.
+    virtual void runTimeError(const std::string& what) = 0;
 };

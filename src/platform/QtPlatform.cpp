@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLocale>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/MessageBox.h"
@@ -31,6 +32,13 @@ std::string QtPlatform::todayText() {
 }
 
 Printer& QtPlatform::printer() { return *printer_; }
+
+void QtPlatform::runTimeError(const std::string& what) {
+    const std::string text = "Run-time error: " + what;
+    std::fprintf(stderr, "%s\n", text.c_str());
+    showPlainMessageBox(text);
+    std::_Exit(EXIT_FAILURE);
+}
 
 void QtPlatform::endRun(int status) {
     // The event loop stops taking events; main returns with the status.

@@ -17,6 +17,7 @@ public:
     std::string todayText() override;
     Printer& printer() override;
     void endRun(int status) override;
+    [[noreturn]] void runTimeError(const std::string& what) override;
 
 private:
     std::mt19937 generator_;

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "windows/FrmSetUp.h"
 #include "windows/KeyPress.h"
+#include "windows/Handlers.h"
 #include "windows/Program.h"
 
 Form2::Form2(Program& program) : DesignedWindow(program.build.practice), program_(program) {
@@ -27,12 +28,12 @@ Form2::Form2(Program& program) : DesignedWindow(program.build.practice), program
     picCorrect = c.get<QLabel>("picCorrect");
     picWrong = c.get<QLabel>("picWrong");
 
-    connect(cmdNewQuestion, &QPushButton::clicked, this, [this] { cmdNewQuestion_Click(); });
-    connect(cmdNewLevel, &QPushButton::clicked, this, [this] { cmdNewLevel_Click(); });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
-    connect(cmdCheck, &QPushButton::clicked, this, [this] { cmdCheck_Click(); });
-    connect(cmdHint, &QPushButton::clicked, this, [this] { cmdHint_Click(); });
+    onClick(cmdNewQuestion, this, &Form2::cmdNewQuestion_Click, program_.platform);
+    onClick(cmdNewLevel, this, &Form2::cmdNewLevel_Click, program_.platform);
+    onClick(cmdPrint, this, &Form2::cmdPrint_Click, program_.platform);
+    onClick(cmdExit, this, &Form2::cmdExit_Click, program_.platform);
+    onClick(cmdCheck, this, &Form2::cmdCheck_Click, program_.platform);
+    onClick(cmdHint, this, &Form2::cmdHint_Click, program_.platform);
     txtAnswer->installEventFilter(this);
     txtRemainder->installEventFilter(this);
 }
@@ -58,11 +59,18 @@ void Form2::cmdNewLevel_Click() {
 void Form2::cmdExit_Click() { program_.platform.endRun(0); }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    bool cancelled = false;
     if (watched == txtAnswer)
-        return keyCancelled(event, [this](int16_t& key) { txtAnswer_KeyPress(key); });
-    if (watched == txtRemainder)
-        return keyCancelled(event, [this](int16_t& key) { txtRemainder_KeyPress(key); });
-    return DesignedWindow::eventFilter(watched, event);
+        runGuarded(program_.platform, [&] {
+            cancelled = keyCancelled(event, [this](int16_t& key) { txtAnswer_KeyPress(key); });
+        });
+    else if (watched == txtRemainder)
+        runGuarded(program_.platform, [&] {
+            cancelled = keyCancelled(event, [this](int16_t& key) { txtRemainder_KeyPress(key); });
+        });
+    else
+        return DesignedWindow::eventFilter(watched, event);
+    return cancelled;
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

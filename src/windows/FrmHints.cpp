@@ -10,6 +10,7 @@
 #include "hints/HintLoad.h"
 #include "hints/HintSteps.h"
 #include "hints/Subscript.h"
+#include "windows/Handlers.h"
 #include "windows/Program.h"
 
 namespace {
@@ -44,11 +45,14 @@ FrmHints::FrmHints(Program& program) : DesignedWindow(program.build.hints), prog
     cmdShowNext = c.get<QPushButton>("cmdShowNext");
     cmdUnload = c.get<QPushButton>("cmdUnload");
 
-    connect(cmdShowNext, &QPushButton::clicked, this, [this] { cmdShowNext_Click(); });
-    connect(cmdUnload, &QPushButton::clicked, this, [this] { cmdUnload_Click(); });
+    onClick(cmdShowNext, this, &FrmHints::cmdShowNext_Click, program_.platform);
+    onClick(cmdUnload, this, &FrmHints::cmdUnload_Click, program_.platform);
 }
 
 void FrmHints::cmdShowNext_Click() {
+    // A press that was still on its way when the window unloaded works on nothing.
+    if (!program_.isLoadedHints(this))
+        return;
     const PressReads reads = pressReads(program_.Module1, [this](int16_t index) {
         return member(lblSubtract, index)->text().toStdString();
     });
@@ -73,7 +77,7 @@ void FrmHints::cmdShowNext_Click() {
     }
 }
 
-void FrmHints::cmdUnload_Click() { program_.unloadHints(); }
+void FrmHints::cmdUnload_Click() { program_.unloadHints(this); }
 
 void FrmHints::Form_Load() {
     for (int16_t i = 0; i <= 4; ++i) {

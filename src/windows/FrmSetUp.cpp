@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "windows/Form2.h"
 #include "windows/KeyPress.h"
+#include "windows/Handlers.h"
 #include "windows/Program.h"
 
 namespace {
@@ -33,7 +34,7 @@ FrmSetUp::FrmSetUp(Program& program)
     opoRemainder[1] = c.get<QAbstractButton>("opoRemainder", 1);
     cmdBeginPractice = c.get<QPushButton>("cmdBeginPractice");
 
-    connect(cmdBeginPractice, &QPushButton::clicked, this, [this] { cmdBeginPractice_Click(); });
+    onClick(cmdBeginPractice, this, &FrmSetUp::cmdBeginPractice_Click, program_.platform);
     txtName->installEventFilter(this);
 }
 
@@ -75,9 +76,13 @@ void FrmSetUp::txtName_KeyPress(int16_t& KeyAscii) {
 }
 
 bool FrmSetUp::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtName)
-        return keyCancelled(event, [this](int16_t& key) { txtName_KeyPress(key); });
-    return DesignedWindow::eventFilter(watched, event);
+    if (watched != txtName)
+        return DesignedWindow::eventFilter(watched, event);
+    bool cancelled = false;
+    runGuarded(program_.platform, [&] {
+        cancelled = keyCancelled(event, [this](int16_t& key) { txtName_KeyPress(key); });
+    });
+    return cancelled;
 }
 
 void FrmSetUp::closeEvent(QCloseEvent* event) {

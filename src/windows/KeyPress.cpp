@@ -5,32 +5,38 @@ namespace {
 // A character beyond 16 signed bits is still a character that is no digit.
 int16_t characterCode(char16_t unit) { return static_cast<int16_t>(unit > 0x7FFF ? 0x7FFF : unit); }
 
+std::vector<int16_t> codesOf(const QString& text) {
+    std::vector<int16_t> codes;
+    for (const QChar character : text)
+        codes.push_back(characterCode(character.unicode()));
+    return codes;
+}
+
 }  // namespace
 
-std::optional<int16_t> typedCharacter(const QKeyEvent& event) {
+std::vector<int16_t> typedCharacters(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers & Qt::ControlModifier;
+    // Alt with a letter is an access key or nothing: it types no character.
+    if ((modifiers & Qt::AltModifier) && !control)
+        return {};
     switch (event.key()) {
         // These move the focus or edit without typing a character.
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Delete:
-            return std::nullopt;
+            return {};
+        // With Ctrl these type line feed and delete, which are no digits.
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return int16_t{13};
+            return {int16_t{control ? int16_t{10} : int16_t{13}}};
         case Qt::Key_Backspace:
-            return int16_t{8};
+            return {int16_t{control ? int16_t{127} : int16_t{8}}};
         default:
-            break;
+            return codesOf(event.text());
     }
-    const QString text = event.text();
-    if (text.isEmpty())
-        return std::nullopt;
-    return characterCode(text.at(0).unicode());
 }
 
 std::vector<int16_t> composedCharacters(const QInputMethodEvent& event) {
-    std::vector<int16_t> codes;
-    for (const QChar character : event.commitString())
-        codes.push_back(characterCode(character.unicode()));
-    return codes;
+    return codesOf(event.commitString());
 }

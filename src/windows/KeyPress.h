@@ -5,11 +5,10 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
-// The character code that a key press types, or nothing for keys that type none.
-std::optional<int16_t> typedCharacter(const QKeyEvent& event);
+// The character codes that a key press types; none for keys that type nothing.
+std::vector<int16_t> typedCharacters(const QKeyEvent& event);
 
 // The characters that composed input (an input method) would put into a box.
 std::vector<int16_t> composedCharacters(const QInputMethodEvent& event);
@@ -19,12 +18,10 @@ std::vector<int16_t> composedCharacters(const QInputMethodEvent& event);
 template <typename Handler>
 bool keyCancelled(QEvent* event, Handler&& handler) {
     std::vector<int16_t> codes;
-    if (event->type() == QEvent::KeyPress) {
-        if (const auto code = typedCharacter(*static_cast<QKeyEvent*>(event)))
-            codes.push_back(*code);
-    } else if (event->type() == QEvent::InputMethod) {
+    if (event->type() == QEvent::KeyPress)
+        codes = typedCharacters(*static_cast<QKeyEvent*>(event));
+    else if (event->type() == QEvent::InputMethod)
         codes = composedCharacters(*static_cast<QInputMethodEvent*>(event));
-    }
     bool cancelled = false;
     for (int16_t code : codes) {
         int16_t KeyAscii = code;

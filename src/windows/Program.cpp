@@ -33,8 +33,8 @@ FrmHints& Program::frmHints() {
     return *frmHints_;
 }
 
-void Program::unloadHints() {
-    if (!frmHints_)
+void Program::unloadHints(const FrmHints* which) {
+    if (!isLoadedHints(which))
         return;
     // The window may be unloading itself from inside one of its own handlers.
     FrmHints* window = frmHints_.release();

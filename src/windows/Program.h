@@ -33,8 +33,10 @@ public:
     bool form2Loaded() const { return form2_ != nullptr; }
     bool frmHintsLoaded() const { return frmHints_ != nullptr; }
 
-    // Discards the hint window and its variables; the next touch loads it afresh.
-    void unloadHints();
+    // Discards the hint window and its variables; the next touch loads it afresh. A window
+    // already unloaded and waiting to be deleted unloads nothing.
+    void unloadHints(const FrmHints* which);
+    bool isLoadedHints(const FrmHints* which) const { return which && which == frmHints_.get(); }
 
 private:
     std::unique_ptr<FrmSetUp> frmSetUp_;

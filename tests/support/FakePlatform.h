@@ -22,6 +22,7 @@ public:
     std::string todayText() override { return today; }
     Printer& printer() override { return printerStandIn; }
     void endRun(int status) override { endedWith.push_back(status); }
+    void runTimeError(const std::string& what) override { runTimeErrors.push_back(what); }
 
     std::vector<std::string> messages;
     std::deque<float> randoms;
@@ -29,4 +30,5 @@ public:
     std::string today = "10/12/2026";
     RecordingPrinter printerStandIn;
     std::vector<int> endedWith;
+    std::vector<std::string> runTimeErrors;
 };

@@ -75,6 +75,8 @@ TEST_P(BeginPractice, FirstPassOpensThePracticeWindowForTheRemainderChoice) {
         SCOPED_TRACE(remainder);
         TearDown();
         SetUp();
+        // The first passed Begin Practice zeroes the counts whatever they hold.
+        state().numQuestions = state().numCorrect = state().numWrong = state().numHints = 9;
         beginPractice(1, 3, remainder);
         Form2& form = practice();
         EXPECT_EQ(form.windowTitle(), "Practice");

@@ -406,6 +406,21 @@ TEST_P(HintWindow, ClosingAtAnyPointUnloadsAndTheNextHintStartsAfresh) {
     }
 }
 
+TEST_P(HintWindow, AnUnloadedWindowWaitingToGoCannotUnloadItsSuccessor) {
+    startWith(3, 1, 12, 156);
+    hint();
+    const QPointer<FrmHints> old = window();
+    click(old->cmdUnload);
+    hint();
+    FrmHints* current = window();
+    ASSERT_TRUE(old);
+    ASSERT_NE(old.data(), current);
+    old->close();
+    old->cmdShowNext_Click();
+    EXPECT_TRUE(program->frmHintsLoaded());
+    EXPECT_EQ(window(), current);
+}
+
 INSTANTIATE_TEST_SUITE_P(Programs, HintWindow, testing::Values(Which::Standard, Which::Second),
                          buildName);
 

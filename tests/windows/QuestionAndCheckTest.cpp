@@ -174,6 +174,9 @@ TEST_P(QuestionAndCheck, OnlyDigitsBackspaceAndEnterAreTyped) {
         {"digit", Qt::Key_7, Qt::NoModifier, false},
         {"backspace", Qt::Key_Backspace, Qt::NoModifier, false},
         {"left arrow", Qt::Key_Left, Qt::NoModifier, false},
+        {"control Enter", Qt::Key_Return, Qt::ControlModifier, true},
+        {"control Backspace", Qt::Key_Backspace, Qt::ControlModifier, true},
+        {"alt and a letter", Qt::Key_A, Qt::AltModifier, false},
     };
     startWithSevenIntoTwelve(1);
     for (QLineEdit* box : {practice().txtAnswer, practice().txtRemainder}) {
@@ -199,6 +202,23 @@ TEST_P(QuestionAndCheck, OnlyDigitsBackspaceAndEnterAreTyped) {
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_9);
     EXPECT_EQ(box->text(), "19");
+}
+
+TEST_P(QuestionAndCheck, EveryCharacterOfAKeyIsFiltered) {
+    startWithSevenIntoTwelve(1);
+    QLineEdit* box = practice().txtAnswer;
+    QKeyEvent twoCharacters(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1a");
+    QApplication::sendEvent(box, &twoCharacters);
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"YOU MUST USE A NUMBER"});
+}
+
+TEST_P(QuestionAndCheck, ARunTimeErrorInAHandlerIsReportedNotThrown) {
+    startWithSevenIntoTwelve(1);
+    // No use of the program can bring this about; the guard still has to catch it.
+    state().digitsOutside = 0;
+    click(practice().cmdNewQuestion);
+    ASSERT_EQ(platform.runTimeErrors.size(), 1u);
 }
 
 TEST_P(QuestionAndCheck, ComposedInputIsFilteredLikeTyping) {

@@ -1,0 +1,18 @@
+// Runs the windows' handlers so that a run-time error never unwinds through Qt's own code.
+#pragma once
+
+#include <QAbstractButton>
+#include <functional>
+
+#include "platform/Platform.h"
+
+// Runs body to its end; a failed test inside it is reported and ends the run.
+void runGuarded(Platform& platform, const std::function<void()>& body);
+
+// Connects a button's click to a handler of its window, run guarded.
+template <typename Window>
+void onClick(QAbstractButton* button, Window* window, void (Window::*handler)(), Platform& platform) {
+    QObject::connect(button, &QAbstractButton::clicked, window, [window, handler, &platform] {
+        runGuarded(platform, [window, handler] { (window->*handler)(); });
+    });
+}
