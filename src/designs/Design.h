@@ -66,7 +66,8 @@ struct Window {
 // Everything that differs between the two programs.
 struct Build {
     const char* programName;  // Varnel or Zorvane
-    std::span<const char* const> programIcon;
+    // The icon that a window without one of its own shows.
+    std::span<const char* const> defaultWindowIcon;
     const Window& setUp;
     const Window& practice;
     const Window& hints;

@@ -15,8 +15,7 @@ int runDrill(int argc, char** argv, const design::Build& build) {
     QApplication::setOrganizationName("Ombrelin");
     // The same look on every desktop, and button colours that the designs can set.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    if (!build.programIcon.empty())
-        QApplication::setWindowIcon(builder::icon(build.programIcon));
+    QApplication::setWindowIcon(builder::icon(build.defaultWindowIcon));
     // The hint window may be the last one closed while the run goes on.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -8,9 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "platform/FontSubstitutes.h"
@@ -96,14 +98,25 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
                                                                       : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // The designs' boxes were sized for text set close to a thin border.
+        box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box->setLineWidth(1);
+        box->document()->setDocumentMargin(0);
         paint(box, QPalette::Base, QPalette::Text, c, true);
         return box;
     }
     auto* box = new QLineEdit(parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
     box->setText(text(c.caption));
     box->setAlignment(alignmentOf(c) | Qt::AlignVCenter);
     box->setReadOnly(c.flags & design::kReadOnly);
     paint(box, QPalette::Base, QPalette::Text, c, true);
+    if (c.flags & design::kDisabled) {
+        // The question stands in disabled boxes and has to stay easy to read and copy.
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+        box->setPalette(palette);
+    }
     return box;
 }
 
@@ -112,8 +125,15 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
     // No button is a default or cancel button: Enter belongs to the boxes' own handlers.
     button->setAutoDefault(false);
     button->setDefault(false);
-    if (c.flags & design::kGraphical)
-        paint(button, QPalette::Button, QPalette::ButtonText, c, true);
+    if ((c.flags & design::kGraphical) && c.backColour != design::kDefaultColour) {
+        // A flat fill, so the button shows its back colour itself rather than a tint of it.
+        const QColor back = colour(c.backColour);
+        button->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid %2;"
+                                      " border-radius: 2px; padding: 1px; }"
+                                      "QPushButton:pressed { background-color: %3; }"
+                                      "QPushButton:focus { border: 2px solid %2; }")
+                                  .arg(back.name(), back.darker(200).name(), back.darker(115).name()));
+    }
     return button;
 }
 
@@ -131,6 +151,7 @@ QWidget* makeOptionButton(const Control& c, QWidget* parent) {
     option->setCheckable(true);
     option->setAutoExclusive(true);
     option->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    option->setAutoRaise(true);  // flat, without a 3-D edge, until pressed
     option->setFocusPolicy(Qt::StrongFocus);
     const QPixmap up = pictureOf(c.picture);
     const QPixmap down = c.downPicture ? pictureOf(c.downPicture) : up;
@@ -153,6 +174,7 @@ QWidget* makeFrame(const Control& c, QWidget* parent) {
 
 QWidget* makePicture(const Control& c, QWidget* parent, QRect& geometry) {
     auto* box = new QLabel(parent);
+    box->setFocusPolicy(Qt::TabFocus);  // picture boxes stand in the tab order
     const QPixmap picture = pictureOf(c.picture);
     box->setPixmap(picture);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);

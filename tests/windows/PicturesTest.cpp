@@ -56,6 +56,8 @@ const Expected kSecond[] = {
     {second::butterfly48, 48, 48, true},
     {second::butterfly32, 32, 32, true},
     {second::butterfly16, 16, 16, true},
+    {second::windowIcon32, 32, 32, true},
+    {second::windowIcon16, 16, 16, true},
 };
 
 void expectPictures(std::span<const Expected> table) {
@@ -91,8 +93,8 @@ TEST(Pictures, IconListsRunFromLargestToSmallest) {
     EXPECT_EQ(QImage(standard::butterflyIcon[0]).width(), 48);
     EXPECT_EQ(QImage(standard::butterflyIcon[2]).width(), 16);
     EXPECT_EQ(QImage(second::butterflyIcon[1]).width(), 32);
-    EXPECT_EQ(QImage(standard::programIcon[0]).width(), 32);
-    EXPECT_EQ(QImage(standard::programIcon[1]).width(), 16);
+    EXPECT_EQ(QImage(standard::defaultWindowIcon[0]).width(), 32);
+    EXPECT_EQ(QImage(second::defaultWindowIcon[1]).width(), 16);
 }
 
 TEST(Pictures, HintPanelIsWashedOutOnlyInsideItsRectangle) {

@@ -2,7 +2,10 @@
 #include <QDir>
 #include <QImage>
 
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "support/DrillFixture.h"
 
@@ -12,10 +15,11 @@ class Screenshots : public DrillFixture {
 protected:
     // Saved beside the test binary, so a developer can open them after a run.
     QImage keep(QWidget& window, const char* name) {
-        QDir().mkpath("screenshots");
+        const QString folder = QCoreApplication::applicationDirPath() + "/screenshots";
+        QDir().mkpath(folder);
         const QImage image = window.grab().toImage();
         const QString program = GetParam() == Which::Standard ? "Varnel" : "Zorvane";
-        image.save(QString("screenshots/%1-%2.png").arg(program, name));
+        image.save(QString("%1/%2-%3.png").arg(folder, program, name));
         return image;
     }
 };
@@ -49,6 +53,16 @@ TEST_P(Screenshots, EveryWindowDrawsAtItsDesignSize) {
         click(program->frmHints().cmdShowNext);
     image = keep(program->frmHints(), "hints");
     EXPECT_EQ(image.width(), build.hints.clientWidth / design::kTwipsPerPixel);
+
+    // The note about zeros has no scroll bar, so all of it has to fit in its box.
+    QPlainTextEdit* note = program->frmHints().txtZeros;
+    note->show();
+    keep(program->frmHints(), "hints-zeros-note");
+    const QTextDocument* text = note->document();
+    const double lineHeight = note->fontMetrics().lineSpacing();
+    const int lines = note->document()->documentLayout()->documentSize().height();
+    EXPECT_LE(lines * lineHeight + 2 * text->documentMargin(), note->viewport()->height())
+        << lines << " lines";
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, Screenshots, testing::Values(Which::Standard, Which::Second),

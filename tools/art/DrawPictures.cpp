@@ -63,6 +63,8 @@ const std::vector<Picture>& secondPictures() {
         {"butterfly-48.png", 48, 48, [] { return art::butterfly(48); }},
         {"butterfly-32.png", 32, 32, [] { return art::butterfly(32); }},
         {"butterfly-16.png", 16, 16, [] { return art::butterfly(16); }},
+        {"window-icon-32.png", 32, 32, [] { return art::plainWindow(32); }},
+        {"window-icon-16.png", 16, 16, [] { return art::plainWindow(16); }},
     };
     return list;
 }

@@ -7,7 +7,7 @@ namespace designs::second {
 const design::Build& build() {
     static const design::Build designs{
         .programName = "Zorvane",
-        .programIcon = pictures::butterflyIcon,
+        .defaultWindowIcon = pictures::defaultWindowIcon,
         .setUp = setUp,
         .practice = practice,
         .hints = hints,

@@ -39,4 +39,9 @@ inline constexpr const char* butterfly32 = ":/second/butterfly-32.png";
 inline constexpr const char* butterfly16 = ":/second/butterfly-16.png";
 inline constexpr const char* butterflyIcon[] = {butterfly48, butterfly32, butterfly16};
 
+// The icon of a window without one of its own: a plain white window with a cyan title bar.
+inline constexpr const char* windowIcon32 = ":/second/window-icon-32.png";
+inline constexpr const char* windowIcon16 = ":/second/window-icon-16.png";
+inline constexpr const char* defaultWindowIcon[] = {windowIcon32, windowIcon16};
+
 }  // namespace designs::second::pictures

@@ -7,7 +7,7 @@ namespace designs::standard {
 const design::Build& build() {
     static const design::Build designs{
         .programName = "Varnel",
-        .programIcon = pictures::programIcon,
+        .defaultWindowIcon = pictures::defaultWindowIcon,
         .setUp = setUp,
         .practice = practice,
         .hints = hints,

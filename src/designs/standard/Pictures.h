@@ -18,9 +18,10 @@ inline constexpr const char* butterfly32 = ":/standard/butterfly-32.png";
 inline constexpr const char* butterfly16 = ":/standard/butterfly-16.png";
 inline constexpr const char* butterflyIcon[] = {butterfly48, butterfly32, butterfly16};
 
-// The program icon: a plain white window with a cyan title bar.
+// The program icon, also that of a window without one of its own: a plain white window with a
+// cyan title bar.
 inline constexpr const char* windowIcon32 = ":/standard/window-icon-32.png";
 inline constexpr const char* windowIcon16 = ":/standard/window-icon-16.png";
-inline constexpr const char* programIcon[] = {windowIcon32, windowIcon16};
+inline constexpr const char* defaultWindowIcon[] = {windowIcon32, windowIcon16};
 
 }  // namespace designs::standard::pictures
