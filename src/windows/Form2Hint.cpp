@@ -17,6 +17,7 @@ void Form2::cmdHint_Click() {
     drill.hintDividend = dividend;
     // Loads the window, load step included, unless it is open; then it only comes to the front.
     FrmHints& hints = program_.frmHints();
+    hints.setWindowState(hints.windowState() & ~Qt::WindowMinimized);
     hints.show();
     hints.raise();
     hints.activateWindow();

@@ -406,6 +406,15 @@ TEST_P(HintWindow, ClosingAtAnyPointUnloadsAndTheNextHintStartsAfresh) {
     }
 }
 
+TEST_P(HintWindow, HintBringsAMinimisedWindowBack) {
+    startWith(3, 1, 12, 156);
+    hint();
+    window()->showMinimized();
+    hint();
+    EXPECT_FALSE(window()->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(window()->isVisible());
+}
+
 TEST_P(HintWindow, AnUnloadedWindowWaitingToGoCannotUnloadItsSuccessor) {
     startWith(3, 1, 12, 156);
     hint();
