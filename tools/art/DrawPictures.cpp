@@ -23,24 +23,31 @@ struct Picture {
 
 const QColor kBlue(40, 90, 210), kRed(215, 40, 50), kYellow(250, 205, 30);
 
-const std::vector<Picture>& standardPictures() {
-    static const std::vector<Picture> list{
-        {"setup-background.png", 640, 480, art::harbourWithTitle},
-        {"practice-background.png", 640, 480, art::harbour},
-        {"hint-background.png", 640, 480, art::harbourWithPanel},
-        {"correct.png", 115, 115, art::leapingFishCorrect},
-        {"try-again.png", 104, 121, art::sadGoldfishTryAgain},
+// Both programs carry the butterfly and the plain window icon, each in its own resources.
+std::vector<Picture> withIcons(std::vector<Picture> pictures) {
+    pictures.insert(pictures.end(), {
         {"butterfly-48.png", 48, 48, [] { return art::butterfly(48); }},
         {"butterfly-32.png", 32, 32, [] { return art::butterfly(32); }},
         {"butterfly-16.png", 16, 16, [] { return art::butterfly(16); }},
         {"window-icon-32.png", 32, 32, [] { return art::plainWindow(32); }},
         {"window-icon-16.png", 16, 16, [] { return art::plainWindow(16); }},
-    };
+    });
+    return pictures;
+}
+
+const std::vector<Picture>& standardPictures() {
+    static const std::vector<Picture> list = withIcons({
+        {"setup-background.png", 640, 480, art::harbourWithTitle},
+        {"practice-background.png", 640, 480, art::harbour},
+        {"hint-background.png", 640, 480, art::harbourWithPanel},
+        {"correct.png", 115, 115, art::leapingFishCorrect},
+        {"try-again.png", 104, 121, art::sadGoldfishTryAgain},
+    });
     return list;
 }
 
 const std::vector<Picture>& secondPictures() {
-    static const std::vector<Picture> list{
+    static const std::vector<Picture> list = withIcons({
         {"background.png", 770, 454, art::roseFieldWithTulipBlocks},
         {"banner.png", 480, 118, art::titleBanner},
         {"correct.png", 173, 119, art::letteredCorrect},
@@ -60,12 +67,7 @@ const std::vector<Picture>& secondPictures() {
         {"wreath-teal.png", 29, 37, [] { return art::wreathAroundBirdhouse(QColor(40, 170, 170)); }},
         {"wreath-purple.png", 29, 37, [] { return art::wreathAroundBirdhouse(QColor(150, 80, 200)); }},
         {"wreath-flowers.png", 29, 37, art::flowerWreath},
-        {"butterfly-48.png", 48, 48, [] { return art::butterfly(48); }},
-        {"butterfly-32.png", 32, 32, [] { return art::butterfly(32); }},
-        {"butterfly-16.png", 16, 16, [] { return art::butterfly(16); }},
-        {"window-icon-32.png", 32, 32, [] { return art::plainWindow(32); }},
-        {"window-icon-16.png", 16, 16, [] { return art::plainWindow(16); }},
-    };
+    });
     return list;
 }
 
