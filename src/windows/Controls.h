@@ -27,8 +27,6 @@ public:
         return get<W>(array + "(" + std::to_string(index) + ")");
     }
 
-    bool has(const std::string& name) const { return byName_.count(name) != 0; }
-
 private:
     std::map<std::string, QWidget*> byName_;
 };

@@ -23,18 +23,18 @@ namespace builder {
 using design::Control;
 using design::Kind;
 
+namespace {
+
 int pixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / design::kTwipsPerPixel));
 }
 
 QColor colour(design::Colour value) {
-    if (value & design::kSystemColour) {
-        switch (value & 0xFFu) {
-            case 8: return QPalette().color(QPalette::WindowText);
-            case 5: return QPalette().color(QPalette::Base);
-            default: return QPalette().color(QPalette::Window);
-        }
-    }
+    // The designs use two system colours: window text, and the active border behind a picture.
+    if (value == design::kWindowText)
+        return QPalette().color(QPalette::WindowText);
+    if (value & design::kSystemColour)
+        return QPalette().color(QPalette::Window);
     return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
 }
 
@@ -47,8 +47,6 @@ QFont font(const design::Font& spec, const QFont& fallback) {
     result.setItalic(false);
     return result;
 }
-
-namespace {
 
 QRect geometryOf(const Control& c) {
     return QRect(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));

@@ -1,8 +1,6 @@
 // Turns a design table into widgets: twips to pixels, fonts, colours, pictures, tab order.
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QIcon>
 #include <span>
 #include <QWidget>
@@ -12,9 +10,6 @@
 
 namespace builder {
 
-int pixels(int twips);
-QColor colour(design::Colour value);
-QFont font(const design::Font& font, const QFont& fallback);
 QIcon icon(std::span<const char* const> sizes);
 
 // Creates every control of the design inside window and returns them by name.

@@ -7,7 +7,6 @@
 
 #include "platform/Platform.h"
 #include "windows/FrmSetUp.h"
-#include "windows/KeyPress.h"
 #include "windows/Handlers.h"
 #include "windows/Program.h"
 
@@ -38,10 +37,16 @@ Form2::Form2(Program& program) : DesignedWindow(program.build.practice), program
     txtRemainder->installEventFilter(this);
 }
 
-void Form2::Form_Load() {
-    const bool remainders = program_.Module1.wantRemainders != 0;
-    txtRemainder->setVisible(remainders);
-    Label1->setVisible(remainders);
+void Form2::Form_Load() { showRemainderBox(program_.Module1.wantRemainders != 0); }
+
+void Form2::showRemainderBox(bool visible) {
+    txtRemainder->setVisible(visible);
+    Label1->setVisible(visible);
+}
+
+void Form2::hideFeedback() {
+    picCorrect->hide();
+    picWrong->hide();
 }
 
 void Form2::cmdNewLevel_Click() {
@@ -50,8 +55,7 @@ void Form2::cmdNewLevel_Click() {
     txtDividend->clear();
     txtAnswer->clear();
     txtRemainder->clear();
-    picCorrect->hide();
-    picWrong->hide();
+    hideFeedback();
     program_.frmSetUp().show();
     hide();
 }
@@ -59,18 +63,12 @@ void Form2::cmdNewLevel_Click() {
 void Form2::cmdExit_Click() { program_.platform.endRun(0); }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    bool cancelled = false;
     if (watched == txtAnswer)
-        runGuarded(program_.platform, [&] {
-            cancelled = keyCancelled(event, [this](int16_t& key) { txtAnswer_KeyPress(key); });
-        });
-    else if (watched == txtRemainder)
-        runGuarded(program_.platform, [&] {
-            cancelled = keyCancelled(event, [this](int16_t& key) { txtRemainder_KeyPress(key); });
-        });
-    else
-        return DesignedWindow::eventFilter(watched, event);
-    return cancelled;
+        return keyHandled(program_.platform, event, [this](int16_t& key) { txtAnswer_KeyPress(key); });
+    if (watched == txtRemainder)
+        return keyHandled(program_.platform, event,
+                          [this](int16_t& key) { txtRemainder_KeyPress(key); });
+    return DesignedWindow::eventFilter(watched, event);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

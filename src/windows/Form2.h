@@ -30,6 +30,9 @@ public:
     void txtAnswer_KeyPress(int16_t& KeyAscii);
     void txtRemainder_KeyPress(int16_t& KeyAscii);
 
+    // Hides both feedback pictures: the correct one first.
+    void hideFeedback();
+
     QPushButton *cmdNewQuestion, *cmdNewLevel, *cmdPrint, *cmdExit, *cmdCheck, *cmdHint;
     QLineEdit *txtAnswer, *txtRemainder, *txtDivisor, *txtDividend;
     QLabel *Label1, *Label2;
@@ -52,6 +55,8 @@ protected:
 
 private:
     void keyFilter(int16_t& KeyAscii);
+    // The remainder box with its "R" label.
+    void showRemainderBox(bool visible);
 
     Program& program_;
 };

@@ -10,8 +10,7 @@
 #include "windows/Program.h"
 
 void Form2::cmdCheck_Click() {
-    picCorrect->hide();
-    picWrong->hide();
+    hideFeedback();
     DrillState& state = program_.Module1;
     const CheckResult result = checkAnswer(txtAnswer->text().toStdString(),
                                            txtRemainder->text().toStdString(), Quote,

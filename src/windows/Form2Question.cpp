@@ -13,11 +13,8 @@
 void Form2::cmdNewQuestion_Click() {
     DrillState& state = program_.Module1;
     countUp(state.numQuestions);
-    picCorrect->hide();
-    picWrong->hide();
-    const bool remainders = state.wantRemainders != 0;
-    txtRemainder->setVisible(remainders);
-    Label1->setVisible(remainders);
+    hideFeedback();
+    showRemainderBox(state.wantRemainders != 0);
     txtAnswer->clear();
     txtRemainder->clear();
 

@@ -80,36 +80,26 @@ void FrmHints::cmdShowNext_Click() {
 void FrmHints::cmdUnload_Click() { program_.unloadHints(this); }
 
 void FrmHints::Form_Load() {
-    for (int16_t i = 0; i <= 4; ++i) {
-        member(lblAnswer, i)->clear();
-        member(lbldividend, i)->clear();
-        member(lblMult, i)->clear();
-        member(lblSubtract, i)->clear();
-        member(lblBringDown, i)->clear();
-    }
-    member(lblSubtract, 5)->clear();
-    member(lblAnswer, 5)->clear();
-    member(lbldividend, 5)->clear();
-    member(lblMult, 5)->clear();
+    // Nothing of the window shows before the load ends, so the layout can be worked out first.
+    DrillState& drill = program_.Module1;
+    const HintLoad load = loadHints(drill.hintDivisor, drill.hintDividend, drill.digitsInside,
+                                    drill.wantRemainders);
+    // The design's placeholder digits never show.
+    for (auto* labels : {&lblAnswer, &lbldividend, &lblMult, &lblSubtract})
+        for (QLabel* label : *labels)
+            label->clear();
+    for (QLabel* label : lblBringDown)
+        label->clear();
     lblDivisor->clear();
 
     txtZeros->hide();
-
-    DrillState& drill = program_.Module1;
-    if (drill.wantRemainders == 0) {
-        lblRemainder->hide();
-        Label1->hide();
-    } else {
-        lblRemainder->show();
-        Label1->show();
+    lblRemainder->setVisible(load.remainderShown);
+    Label1->setVisible(load.remainderShown);
+    if (load.remainderShown)
         lblRemainder->clear();
-    }
-
-    for (int16_t word = 0; word <= 3; ++word)
+    for (int16_t word = 0; word < static_cast<int16_t>(lblwords.size()); ++word)
         setBorder(word, false);
 
-    const HintLoad load = loadHints(drill.hintDivisor, drill.hintDividend, drill.digitsInside,
-                                    drill.wantRemainders);
     lblDivisor->setText(QString::fromStdString(load.divisorCaption));
     for (size_t column = 0; column < load.dividendCaptions.size(); ++column)
         member(lbldividend, static_cast<int16_t>(column))

@@ -2,13 +2,12 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "drill/KeyFilter.h"
 #include "platform/Platform.h"
 #include "windows/Form2.h"
-#include "windows/KeyPress.h"
 #include "windows/Handlers.h"
 #include "windows/Program.h"
 
@@ -58,8 +57,7 @@ void FrmSetUp::cmdBeginPractice_Click() {
 
     state.studentName = txtName->text().toStdString();
     // The first touch loads the practice window, so its load step sees the new remainder choice.
-    program_.form2().picCorrect->hide();
-    program_.form2().picWrong->hide();
+    program_.form2().hideFeedback();
     program_.form2().show();
     hide();
     if (state.keepTallies != 1) {
@@ -71,18 +69,14 @@ void FrmSetUp::cmdBeginPractice_Click() {
 }
 
 void FrmSetUp::txtName_KeyPress(int16_t& KeyAscii) {
-    if (KeyAscii == 13)
+    if (KeyAscii == kKeyEnter)
         Option1->setFocus();
 }
 
 bool FrmSetUp::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != txtName)
-        return DesignedWindow::eventFilter(watched, event);
-    bool cancelled = false;
-    runGuarded(program_.platform, [&] {
-        cancelled = keyCancelled(event, [this](int16_t& key) { txtName_KeyPress(key); });
-    });
-    return cancelled;
+    if (watched == txtName)
+        return keyHandled(program_.platform, event, [this](int16_t& key) { txtName_KeyPress(key); });
+    return DesignedWindow::eventFilter(watched, event);
 }
 
 void FrmSetUp::closeEvent(QCloseEvent* event) {

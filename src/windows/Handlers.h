@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/Platform.h"
+#include "windows/KeyPress.h"
 
 // Runs body to its end; a failed test inside it is reported and ends the run.
 void runGuarded(Platform& platform, const std::function<void()>& body);
@@ -15,4 +16,12 @@ void onClick(QAbstractButton* button, Window* window, void (Window::*handler)(),
     QObject::connect(button, &QAbstractButton::clicked, window, [window, handler, &platform] {
         runGuarded(platform, [window, handler] { (window->*handler)(); });
     });
+}
+
+// Runs a box's key handler on the characters an event types, guarded; true when it cancelled one.
+template <typename Handler>
+bool keyHandled(Platform& platform, QEvent* event, Handler&& handler) {
+    bool cancelled = false;
+    runGuarded(platform, [&] { cancelled = keyCancelled(event, handler); });
+    return cancelled;
 }
