@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, only those that are missing.
+# Installs the Debian packages that building and running (and, unless --run-only, testing)
+# need; only those that are missing, so it does nothing when all are there.
 set -euo pipefail
 
-packages=(
+run_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  googletest libgtest-dev libgmock-dev
-  libcups2-dev cups cups-daemon cups-client poppler-utils fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libcups2-dev
+  fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35
 )
-if [[ "${1:-}" == "--run-only" ]]; then
-  packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libcups2-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
-fi
+# The tests drive a private print service and read the printed pages back as text.
+test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils)
+
+packages=("${run_packages[@]}")
+[[ "${1:-}" == "--run-only" ]] || packages+=("${test_packages[@]}")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,8 +22,15 @@ for package in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-sudo=""
-[[ $(id -u) -ne 0 ]] && sudo="sudo"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+  if ! command -v sudo >/dev/null; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Run this script as root (or install sudo) to install them." >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

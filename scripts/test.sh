@@ -4,7 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-export QT_QPA_PLATFORM=offscreen
 for preset in default asan; do
   echo "== $preset =="
   cmake --preset "$preset" >/dev/null

@@ -45,6 +45,12 @@ protected:
     // An unloaded hint window is deleted later; this lets it go now.
     static void processDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+    // A fresh run within one test, for tables of cases.
+    void restart() {
+        TearDown();
+        SetUp();
+    }
+
     DrillState& state() { return program->Module1; }
     FrmSetUp& setUp() { return program->frmSetUp(); }
     Form2& practice() { return program->form2(); }

@@ -40,8 +40,7 @@ TEST_P(BeginPractice, ChecksTheLengthsAndKeepsWhatItRead) {
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.what);
-        TearDown();
-        SetUp();
+        restart();
         beginPractice(c.outside, c.inside, c.remainder, "Ann");
         EXPECT_EQ(state().digitsOutside, c.digitsOutside);
         EXPECT_EQ(state().digitsInside, c.digitsInside);
@@ -63,8 +62,7 @@ TEST_P(BeginPractice, ChecksTheLengthsAndKeepsWhatItRead) {
 
 TEST_P(BeginPractice, StoresTheNameExactlyAsTyped) {
     for (const char* name : {"", "  Bo Li  "}) {
-        TearDown();
-        SetUp();
+        restart();
         beginPractice(1, 2, 0, name);
         EXPECT_EQ(state().studentName, name);
     }
@@ -73,8 +71,7 @@ TEST_P(BeginPractice, StoresTheNameExactlyAsTyped) {
 TEST_P(BeginPractice, FirstPassOpensThePracticeWindowForTheRemainderChoice) {
     for (int remainder : {0, 1}) {
         SCOPED_TRACE(remainder);
-        TearDown();
-        SetUp();
+        restart();
         // The first passed Begin Practice zeroes the counts whatever they hold.
         state().numQuestions = state().numCorrect = state().numWrong = state().numHints = 9;
         beginPractice(1, 3, remainder);

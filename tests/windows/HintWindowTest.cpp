@@ -60,11 +60,6 @@ Presses slice(const Presses& presses, size_t first, size_t count = SIZE_MAX) {
 
 class HintWindow : public DrillFixture {
 protected:
-    void restart() {
-        TearDown();
-        SetUp();
-    }
-
     // The question as New Question would leave it, set straight on the practice window.
     void setQuestion(int32_t divisor, int32_t dividend) {
         practice().divisor = divisor;

@@ -33,8 +33,7 @@ protected:
 TEST_P(QuestionAndCheck, NewQuestionPosesTheChosenShape) {
     for (int remainder : {1, 0}) {
         SCOPED_TRACE(remainder);
-        TearDown();
-        SetUp();
+        restart();
         startWithSevenIntoTwelve(remainder);
         Form2& form = practice();
         EXPECT_EQ(state().numQuestions, 1);
@@ -100,8 +99,7 @@ TEST_P(QuestionAndCheck, CheckAnswerComparesQuotientAndRemainder) {
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.what);
-        TearDown();
-        SetUp();
+        restart();
         startWithSevenIntoTwelve(1);
         practice().txtAnswer->setText(c.answer);
         practice().txtRemainder->setText(c.remainder);
