@@ -11,6 +11,7 @@ inline constexpr int16_t wordDivide = 0;
 inline constexpr int16_t wordMultiply = 1;
 inline constexpr int16_t wordSubtract = 2;
 inline constexpr int16_t wordBringDown = 3;
+inline constexpr int16_t kStepWords = 4;
 
 // The labels that the steps write; the first four are control arrays, lblRemainder is single.
 enum class HintLabel : int16_t { lblAnswer, lblMult, lblSubtract, lblBringDown, lblRemainder };
