@@ -40,7 +40,3 @@ struct CloseWindow {  // unload the window, as Close Help does
 
 using HintEffect = std::variant<ZerosVisibility, BorderChange, CaptionWrite, CloseWindow>;
 using PressEffects = std::vector<HintEffect>;
-
-inline bool closesWindow(const PressEffects& effects) {
-    return !effects.empty() && std::holds_alternative<CloseWindow>(effects.back());
-}
