@@ -16,6 +16,11 @@ inline constexpr Colour kSystemColour = 0x80000000u;
 inline constexpr Colour kWindowText = kSystemColour | 8;
 inline constexpr Colour kActiveBorder = kSystemColour | 10;
 
+// The hint window's step colours, the same in both builds.
+inline constexpr Colour kGreen = 0x0000FF00;
+inline constexpr Colour kBlue = 0x00FF0000;
+inline constexpr Colour kRed = 0x000000FF;
+
 struct Font {
     const char* family = nullptr;  // nullptr: the window's font
     double points = 0;
