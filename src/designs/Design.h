@@ -36,9 +36,8 @@ enum Flags : unsigned {
     kVScroll = 1u << 3,
     kReadOnly = 1u << 4,
     kGraphical = 1u << 5,    // buttons that show their back colour; option buttons drawn as pictures
-    kNoBorder = 1u << 6,     // group boxes and picture boxes without a frame
-    kAutoSize = 1u << 7,     // a picture box that sizes itself to its picture
-    kSunken = 1u << 8,       // a picture box with the standard 2-pixel sunken border
+    kAutoSize = 1u << 6,     // a picture box that sizes itself to its picture
+    kSunken = 1u << 7,       // a picture box with the standard 2-pixel sunken border
 };
 
 struct Control {

@@ -95,7 +95,7 @@ constexpr Control kControls[] = {
     {.name = "cmdUnload", .kind = Kind::CommandButton, .left = 7920, .top = 4920, .width = 1215, .height = 615,
      .caption = "Close Help", .tabIndex = 35, .backColour = kRose, .flags = kGraphical},
     {.name = "Picture1", .kind = Kind::PictureBox, .left = 2520, .top = 0, .width = 7095, .height = 1695,
-     .tabIndex = 39, .flags = kNoBorder,
+     .tabIndex = 39,
      .picture = pictures::banner},
     // Lines last, so that the rules show over the opaque digit boxes.
     {.name = "Line1", .kind = Kind::Line, .left = 5640, .top = 2400, .width = 6480, .height = 2400},

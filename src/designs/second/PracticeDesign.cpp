@@ -55,7 +55,7 @@ constexpr Control kControls[] = {
      .height = 495, .caption = "Print Summary", .tabIndex = 13, .backColour = kRose,
      .flags = kGraphical},
     {.name = "Picture1", .kind = Kind::PictureBox, .left = 2760, .top = 120, .width = 7095,
-     .height = 1695, .tabIndex = 14, .flags = kNoBorder,
+     .height = 1695, .tabIndex = 14,
      .picture = pictures::banner},
 };
 
