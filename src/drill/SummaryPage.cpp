@@ -2,7 +2,7 @@
 #include "drill/SummaryPage.h"
 
 #include "drill/NumberText.h"
-#include "platform/Printer.h"
+#include "drill/Printer.h"
 
 bool printSummary(Printer& printer, const DrillState& state, const std::string& dateText,
                   SummaryPress& press) {

@@ -6,7 +6,7 @@
 
 #include <QFont>
 
-#include "platform/Printer.h"
+#include "drill/Printer.h"
 
 class QtPrinter final : public Printer {
 public:
