@@ -49,13 +49,3 @@ std::vector<std::string> printedLines(const std::vector<std::string>& items) {
     }
     return lines;
 }
-
-std::vector<std::string> pageLines(const std::vector<std::vector<std::string>>& printOperations) {
-    std::vector<std::string> page;
-    for (const auto& items : printOperations)
-        for (auto& line : printedLines(items))
-            page.push_back(std::move(line));
-    while (!page.empty() && page.back().empty())
-        page.pop_back();
-    return page;
-}
