@@ -3,8 +3,12 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <variant>
+#include <vector>
 
 #include <gtest/gtest.h>
 
