@@ -2,6 +2,10 @@
 # build time and embedded under :/<build>. The picture names must match the build's Pictures.h.
 function(add_design_library build)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "PICTURES")
+    # The icons that draw_pictures draws for every build, so no build lists them.
+    list(APPEND arg_PICTURES
+        butterfly-48.png butterfly-32.png butterfly-16.png
+        window-icon-32.png window-icon-16.png)
     set(target designs_${build})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_library(${target} STATIC ${sources})

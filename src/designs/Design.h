@@ -16,6 +16,11 @@ inline constexpr Colour kSystemColour = 0x80000000u;
 inline constexpr Colour kWindowText = kSystemColour | 8;
 inline constexpr Colour kActiveBorder = kSystemColour | 10;
 
+// The hint window's step colours, the same in both builds.
+inline constexpr Colour kGreen = 0x0000FF00;
+inline constexpr Colour kBlue = 0x00FF0000;
+inline constexpr Colour kRed = 0x000000FF;
+
 struct Font {
     const char* family = nullptr;  // nullptr: the window's font
     double points = 0;
@@ -31,9 +36,8 @@ enum Flags : unsigned {
     kVScroll = 1u << 3,
     kReadOnly = 1u << 4,
     kGraphical = 1u << 5,    // buttons that show their back colour; option buttons drawn as pictures
-    kNoBorder = 1u << 6,     // group boxes and picture boxes without a frame
-    kAutoSize = 1u << 7,     // a picture box that sizes itself to its picture
-    kSunken = 1u << 8,       // a picture box with the standard 2-pixel sunken border
+    kAutoSize = 1u << 6,     // a picture box that sizes itself to its picture
+    kSunken = 1u << 7,       // a picture box with the standard 2-pixel sunken border
 };
 
 struct Control {

@@ -1,19 +1,8 @@
 #include "drill/NDigitDraw.h"
 
 #include "drill/CheckedMath.h"
+#include "drill/PowerOfTen.h"
 #include "drill/RunTimeError.h"
-
-namespace {
-
-// Built by repeated multiplication so every power up to 10^9 is exact in a double.
-double powerOfTen(int16_t exponent) {
-    double power = 1.0;
-    for (int16_t i = 0; i < exponent; ++i)
-        power *= 10.0;
-    return power;
-}
-
-}  // namespace
 
 int32_t nDigitDraw(int16_t n, float r) {
     // 10^10 would not fit 32 bits; the negated test also refuses a NaN r.

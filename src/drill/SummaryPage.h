@@ -44,7 +44,3 @@ bool printSummary(Printer& printer, const DrillState& state, const std::string& 
 // The lines one print operation leaves on paper: its items joined by the separator, split at
 // every line break (CR LF, or a lone CR or LF), the last line ended by the operation itself.
 std::vector<std::string> printedLines(const std::vector<std::string>& items);
-
-// The lines of a document from the top of its page: the lines of each print operation in turn,
-// without the empty lines at the bottom, which put nothing on paper.
-std::vector<std::string> pageLines(const std::vector<std::vector<std::string>>& printOperations);

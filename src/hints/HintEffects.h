@@ -11,6 +11,7 @@ inline constexpr int16_t wordDivide = 0;
 inline constexpr int16_t wordMultiply = 1;
 inline constexpr int16_t wordSubtract = 2;
 inline constexpr int16_t wordBringDown = 3;
+inline constexpr int16_t kStepWords = 4;
 
 // The labels that the steps write; the first four are control arrays, lblRemainder is single.
 enum class HintLabel : int16_t { lblAnswer, lblMult, lblSubtract, lblBringDown, lblRemainder };
@@ -39,7 +40,3 @@ struct CloseWindow {  // unload the window, as Close Help does
 
 using HintEffect = std::variant<ZerosVisibility, BorderChange, CaptionWrite, CloseWindow>;
 using PressEffects = std::vector<HintEffect>;
-
-inline bool closesWindow(const PressEffects& effects) {
-    return !effects.empty() && std::holds_alternative<CloseWindow>(effects.back());
-}

@@ -2,11 +2,11 @@
 
 #include "drill/CheckedMath.h"
 #include "drill/NumberText.h"
+#include "drill/PowerOfTen.h"
 #include "hints/Subscript.h"
 
 namespace {
-constexpr int16_t lastDigitEntry = 6;
-constexpr int16_t lastDividendLabel = 5;
+constexpr int16_t lastDividendLabel = kColumnLabels - 1;
 }  // namespace
 
 HintLoad loadHints(int32_t hintDivisor, int32_t& hintDividend, int16_t digitsInside,
@@ -20,19 +20,18 @@ HintLoad loadHints(int32_t hintDivisor, int32_t& hintDividend, int16_t digitsIns
 
     const int16_t n = digitsInside;
     if (n > 0)  // a length beyond the digit table fails here, before anything is sized by it
-        load.dividendCaptions.resize(static_cast<size_t>(subscript(n, lastDigitEntry)));
+        load.dividendCaptions.resize(static_cast<size_t>(subscript(n, kLastDigitEntry)));
     for (int16_t k = n; k >= 1; --k) {
-        double place = 1.0;  // 10^(k-1), exact in a double for every k that passes the bounds test
-        for (int16_t i = 1; i < k; ++i)
-            place *= 10.0;
-        const int16_t entry = subscript(k, lastDigitEntry);
+        // Exact in a double for every k that passes the bounds test.
+        const double place = powerOfTen(static_cast<int16_t>(k - 1));
+        const int16_t entry = subscript(k, kLastDigitEntry);
         const int32_t digit = checked::require(checked::floorToInt32(hintDividend / place), "Overflow");
         s.dividendDigits[entry] = digit;
         hintDividend = checked::require(checked::roundToInt32(hintDividend - place * digit), "Overflow");
         s.digitText = trimmedNumberText(digit);
         load.dividendCaptions[subscript(static_cast<int16_t>(n - k), lastDividendLabel)] = s.digitText;
     }
-    s.workingNumber = s.dividendDigits[subscript(n, lastDigitEntry)];
+    s.workingNumber = s.dividendDigits[subscript(n, kLastDigitEntry)];
     s.stepColumn = 0;
     return load;
 }

@@ -9,9 +9,8 @@
 
 namespace {
 
-constexpr int16_t lastDigitEntry = 6;     // dividendDigits and quotientDigits
-constexpr int16_t lastColumnLabel = 5;    // lblAnswer, lblMult, lblSubtract
-constexpr int16_t lastBringDownLabel = 4; // lblBringDown has no member for the last column
+constexpr int16_t lastColumnLabel = kColumnLabels - 1;        // lblAnswer, lblMult, lblSubtract
+constexpr int16_t lastBringDownLabel = kBringDownLabels - 1;  // lblBringDown
 
 int16_t fit16(int value) { return checked::require(checked::fit<int16_t>(value), "Overflow"); }
 
@@ -36,7 +35,7 @@ bool divide(HintState& s, int16_t c, const PressReads& reads, PressEffects& effe
         checked::floorToInt32(static_cast<double>(s.workingNumber) / static_cast<double>(d));
     if (!q)
         return false;
-    s.quotientDigits[subscript(c, lastDigitEntry)] = *q;
+    s.quotientDigits[subscript(c, kLastDigitEntry)] = *q;
     effects.push_back(CaptionWrite{HintLabel::lblAnswer, subscript(c, lastColumnLabel), trimmedNumberText(*q)});
     effects.push_back(ZerosVisibility{*q == 0});
     s.stepPhase = stepMultiply;
@@ -46,7 +45,7 @@ bool divide(HintState& s, int16_t c, const PressReads& reads, PressEffects& effe
 bool multiply(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
     moveBorder(effects, wordDivide, wordMultiply);
     const int32_t d = divisorFor(reads);
-    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, lastDigitEntry)], d);
+    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
     if (!product)
         return false;
     effects.push_back(CaptionWrite{HintLabel::lblMult, subscript(c, lastColumnLabel), trimmedNumberText(*product)});
@@ -55,7 +54,7 @@ bool multiply(HintState& s, int16_t c, const PressReads& reads, PressEffects& ef
 }
 
 std::optional<int32_t> difference(const HintState& s, int16_t c, int32_t d) {
-    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, lastDigitEntry)], d);
+    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
     return product ? checked::sub(s.workingNumber, *product) : std::nullopt;
 }
 
@@ -82,7 +81,7 @@ bool bringDown(HintState& s, int16_t c, const PressReads& reads, PressEffects& e
         return true;
     }
     moveBorder(effects, wordSubtract, wordBringDown);
-    const int32_t digit = s.dividendDigits[subscript(fit16(n - c - 1), lastDigitEntry)];
+    const int32_t digit = s.dividendDigits[subscript(fit16(n - c - 1), kLastDigitEntry)];
     effects.push_back(CaptionWrite{HintLabel::lblBringDown, subscript(c, lastBringDownLabel), trimmedNumberText(digit)});
     // Worked out again with this press's divisor, not read back from the difference label.
     const std::optional<int32_t> diff = difference(s, c, divisorFor(reads));

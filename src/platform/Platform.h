@@ -3,7 +3,7 @@
 
 #include <string>
 
-class Printer;
+class Printer;  // drill/Printer.h
 
 class Platform {
 public:

@@ -6,7 +6,7 @@
 
 #include <QFont>
 
-#include "platform/Printer.h"
+#include "drill/Printer.h"
 
 class QtPrinter final : public Printer {
 public:
@@ -26,7 +26,7 @@ private:
     bool fail(const char* reason);
     bool render(std::vector<Block>& blocks);
 
-    QFont font_{QStringLiteral("Comic Sans MS"), 20};
+    QFont font_;  // every press sets its family and size before it prints
     std::vector<Block> document_;
     const char* pendingFailure_ = nullptr;  // an operation that failed since the last endDoc
     std::string failureText_;

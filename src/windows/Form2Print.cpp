@@ -1,7 +1,7 @@
 // Print Summary on the practice window: one page, one print job, per press.
+#include "drill/Printer.h"
 #include "drill/SummaryPage.h"
 #include "platform/Platform.h"
-#include "platform/Printer.h"
 #include "windows/Form2.h"
 #include "windows/Program.h"
 

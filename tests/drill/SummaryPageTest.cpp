@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "support/PageLines.h"
 #include "support/RecordingPrinter.h"
 #include "drill/SummaryPage.h"
 

@@ -55,8 +55,8 @@ TEST(HintChanges, MoreColumnsBringDownTheZerosAboveTheLoadedLength) {
     HintSession s(12, 156, 3);
     s.drill.digitsInside = 6;
     s.press(24);
-    EXPECT_EQ(s.labels.answer, (std::array<std::string, 6>{"0", "0", "8", "3", "4", "6"}));
-    EXPECT_EQ(s.labels.bringDown, (std::array<std::string, 5>{"0", "0", "1", "5", "6"}));
+    EXPECT_EQ(s.labels.answer, (std::array<std::string, kColumnLabels>{"0", "0", "8", "3", "4", "6"}));
+    EXPECT_EQ(s.labels.bringDown, (std::array<std::string, kBringDownLabels>{"0", "0", "1", "5", "6"}));
     EXPECT_EQ(s.labels.remainder, "4");
     expectClosingPress(s);
 }

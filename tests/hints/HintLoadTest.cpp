@@ -9,6 +9,8 @@
 
 namespace {
 
+using DigitTable = std::array<int32_t, kLastDigitEntry + 1>;
+
 struct LoadCase {
     const char* name;
     int32_t divisor;
@@ -17,7 +19,7 @@ struct LoadCase {
     int16_t wantRemainders;
     const char* divisorCaption;
     std::vector<std::string> dividendCaptions;
-    std::array<int32_t, 7> dividendDigits;
+    DigitTable dividendDigits;
     int32_t workingNumber;
 };
 
@@ -45,7 +47,7 @@ TEST_P(HintLoadCases, LaysOutTheQuestionAndStartsAtColumnZero) {
     EXPECT_EQ(load.state.dividendDigits, c.dividendDigits);  // entries above the length hold 0
     EXPECT_EQ(load.state.digitText, c.dividendCaptions.back());
     EXPECT_EQ(load.state.workingNumber, c.workingNumber);
-    EXPECT_EQ(load.state.quotientDigits, (std::array<int32_t, 7>{}));
+    EXPECT_EQ(load.state.quotientDigits, (DigitTable{}));
     EXPECT_EQ(load.state.stepPhase, stepDivide);
     EXPECT_EQ(load.state.stepColumn, 0);
     EXPECT_EQ(load.state.doneColumn, 0);
@@ -66,7 +68,7 @@ TEST(HintLoad, AnEarlierLongerLoadLeavesNoDigitsBehind) {
     (void)loadHints(7, dividend, 5, 1);
     dividend = 156;
     const HintLoad load = loadHints(12, dividend, 3, 1);
-    EXPECT_EQ(load.state.dividendDigits, (std::array<int32_t, 7>{0, 6, 5, 1, 0, 0, 0}));
+    EXPECT_EQ(load.state.dividendDigits, (DigitTable{0, 6, 5, 1, 0, 0, 0}));
 }
 
 TEST(HintLoad, LengthsOutsideTheTablesAreRunTimeErrors) {

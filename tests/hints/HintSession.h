@@ -3,8 +3,12 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <variant>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,10 +17,10 @@
 #include "state/DrillState.h"
 
 struct FakeHintLabels {
-    std::array<std::string, 6> answer, mult, subtract;
-    std::array<std::string, 5> bringDown;
+    std::array<std::string, kColumnLabels> answer, mult, subtract;
+    std::array<std::string, kBringDownLabels> bringDown;
     std::string remainder;
-    std::array<bool, 4> bordered{};
+    std::array<bool, kStepWords> bordered{};
     bool zerosVisible = false;
     bool closed = false;
 
@@ -46,7 +50,7 @@ struct FakeHintLabels {
 
     // The bordered step words, left to right, joined by "+".
     std::string borderedWords() const {
-        static const char* const words[] = {"Divide ", "Multiply", "Subtract", "Bring Down"};
+        static const char* const words[kStepWords] = {"Divide ", "Multiply", "Subtract", "Bring Down"};
         std::string joined;
         for (size_t i = 0; i < bordered.size(); ++i)
             if (bordered[i])

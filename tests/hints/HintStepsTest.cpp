@@ -71,7 +71,7 @@ TEST(HintSteps, TheLastColumnEndsAtColumnNWithDivideDue) {
     EXPECT_EQ(s.state.stepColumn, 3);
     EXPECT_EQ(s.state.doneColumn, 2);
     EXPECT_EQ(s.state.stepPhase, stepDivide);
-    EXPECT_EQ(s.state.quotientDigits, (std::array<int32_t, 7>{0, 1, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(s.state.quotientDigits, (std::array<int32_t, kLastDigitEntry + 1>{0, 1, 3, 0, 0, 0, 0}));
 }
 
 TEST(HintSteps, EveryLengthTakesFourPressesAColumnAndSpellsTheQuotient) {

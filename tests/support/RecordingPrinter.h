@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Printer.h"
+#include "drill/Printer.h"
 
 class RecordingPrinter : public Printer {
 public:

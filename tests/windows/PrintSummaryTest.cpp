@@ -1,6 +1,7 @@
 // Print Summary on the real practice window: one job per press, and an honest failure.
 #include "drill/SummaryPage.h"
 #include "support/DrillFixture.h"
+#include "support/PageLines.h"
 
 namespace {
 

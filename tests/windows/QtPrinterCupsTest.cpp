@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,16 +59,31 @@ std::vector<std::string> expectedWords(int press) {
             QStringLiteral("Number of digits inside %1").arg(s.digitsInside)});
 }
 
+// A variable that a tool gets on top of this process's environment; no value unsets it.
+struct EnvOverride {
+    QString name;
+    std::optional<QString> value;
+};
+
+// Runs a tool to its end and returns what it wrote; exitCode gets -1 when it did not finish
+// normally within the time.
 QString runTool(const QString& program, const QStringList& args, const QString& cupsServer,
-                int* exitCode = nullptr) {
+                int* exitCode = nullptr, const std::vector<EnvOverride>& overrides = {},
+                int timeoutMs = 30000) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!cupsServer.isEmpty())
         env.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+    for (const EnvOverride& o : overrides) {
+        if (o.value)
+            env.insert(o.name, *o.value);
+        else
+            env.remove(o.name);
+    }
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
-    const bool finished = p.waitForFinished(30000);
+    const bool finished = p.waitForFinished(timeoutMs);
     if (exitCode)
         *exitCode = finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return QString::fromLocal8Bit(p.readAll());
@@ -77,23 +93,18 @@ QString runTool(const QString& program, const QStringList& args, const QString& 
 std::vector<std::string> pressInChild(const QString& cupsServer, const QString& workDir, int presses) {
     const QString reportPath = workDir + QStringLiteral("/report.txt");
     QFile::remove(reportPath);
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
-    env.insert(QStringLiteral("HOME"), workDir);  // no lpoptions of the machine's user
-    env.remove(QStringLiteral("PRINTER"));
-    env.remove(QStringLiteral("LPDEST"));
-    env.insert(QStringLiteral("VARNEL_PRINT_REPORT"), reportPath);
-    env.insert(QStringLiteral("VARNEL_PRINT_PRESSES"), QString::number(presses));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=") + QLatin1String(childTest),
-                 QStringLiteral("--gtest_also_run_disabled_tests")});
-    const bool finished = child.waitForFinished(120000);
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    EXPECT_TRUE(finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
-        << output.toStdString();
+    int rc = -1;
+    const QString output = runTool(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--gtest_filter=") + QLatin1String(childTest), QStringLiteral("--gtest_also_run_disabled_tests")},
+        cupsServer, &rc,
+        {{QStringLiteral("HOME"), workDir},  // no lpoptions of the machine's user
+         {QStringLiteral("PRINTER"), std::nullopt},
+         {QStringLiteral("LPDEST"), std::nullopt},
+         {QStringLiteral("VARNEL_PRINT_REPORT"), reportPath},
+         {QStringLiteral("VARNEL_PRINT_PRESSES"), QString::number(presses)}},
+        120000);
+    EXPECT_EQ(rc, 0) << output.toStdString();
     QFile report(reportPath);
     if (!report.open(QIODevice::ReadOnly))
         return {};

@@ -1,5 +1,6 @@
 // The second hint window: the worked division on rose boxes beside the patchwork strip.
 #include "designs/Texts.h"
+#include "designs/second/Colours.h"
 #include "designs/second/Pictures.h"
 #include "designs/second/SecondBuild.h"
 
@@ -9,10 +10,7 @@ namespace {
 using namespace design;
 
 constexpr Font kDigits{"MS Sans Serif", 12};
-constexpr Colour kDigitBack = 0x00C0C0FF;
-constexpr Colour kGreen = 0x0000FF00;
-constexpr Colour kBlue = 0x00FF0000;
-constexpr Colour kRed = 0x000000FF;
+constexpr Colour kDigitBack = kRose;
 
 // clang-format off
 constexpr Control kControls[] = {
@@ -78,13 +76,13 @@ constexpr Control kControls[] = {
     {.name = "lblMult(5)", .kind = Kind::Label, .left = 5880, .top = 5400, .width = 615, .height = 255,
      .caption = "8", .tabIndex = 30, .font = kDigits, .backColour = kDigitBack, .foreColour = kGreen, .align = Align::Right},
     {.name = "lblwords(0)", .kind = Kind::Label, .left = 7920, .top = 2040, .width = 975, .height = 375,
-     .caption = "Divide ", .tabIndex = 17, .font = {"MS Sans Serif", 13.5}, .backColour = 0x00C0C0FF},
+     .caption = "Divide ", .tabIndex = 17, .font = {"MS Sans Serif", 13.5}, .backColour = kRose},
     {.name = "lblwords(1)", .kind = Kind::Label, .left = 7920, .top = 2520, .width = 1095, .height = 375,
-     .caption = "Multiply", .tabIndex = 18, .font = {"MS Sans Serif", 13.5}, .backColour = 0x00C0C0FF, .foreColour = kGreen},
+     .caption = "Multiply", .tabIndex = 18, .font = {"MS Sans Serif", 13.5}, .backColour = kRose, .foreColour = kGreen},
     {.name = "lblwords(2)", .kind = Kind::Label, .left = 7920, .top = 3000, .width = 1095, .height = 375,
-     .caption = "Subtract", .tabIndex = 19, .font = {"MS Sans Serif", 13.5}, .backColour = 0x00C0C0FF, .foreColour = kBlue},
+     .caption = "Subtract", .tabIndex = 19, .font = {"MS Sans Serif", 13.5}, .backColour = kRose, .foreColour = kBlue},
     {.name = "lblwords(3)", .kind = Kind::Label, .left = 7920, .top = 3480, .width = 1575, .height = 375,
-     .caption = "Bring Down", .tabIndex = 20, .font = {"MS Sans Serif", 13.5}, .backColour = 0x00C0C0FF, .foreColour = kRed},
+     .caption = "Bring Down", .tabIndex = 20, .font = {"MS Sans Serif", 13.5}, .backColour = kRose, .foreColour = kRed},
     {.name = "Label1", .kind = Kind::Label, .left = 6600, .top = 2040, .width = 255, .height = 375,
      .caption = "R", .tabIndex = 37, .font = kDigits, .backColour = kDigitBack, .align = Align::Center},
     {.name = "lblRemainder", .kind = Kind::Label, .left = 6960, .top = 2040, .width = 495, .height = 375,
@@ -93,11 +91,11 @@ constexpr Control kControls[] = {
      .caption = texts::kZerosNoteSecond, .tabIndex = 34, .font = {"Arial", 12}, .backColour = 0x008080FF,
      .flags = kMultiLine},
     {.name = "cmdShowNext", .kind = Kind::CommandButton, .left = 7920, .top = 4080, .width = 1215, .height = 615,
-     .caption = "Show Next Step", .tabIndex = 33, .backColour = 0x00C0C0FF, .flags = kGraphical},
+     .caption = "Show Next Step", .tabIndex = 33, .backColour = kRose, .flags = kGraphical},
     {.name = "cmdUnload", .kind = Kind::CommandButton, .left = 7920, .top = 4920, .width = 1215, .height = 615,
-     .caption = "Close Help", .tabIndex = 35, .backColour = 0x00C0C0FF, .flags = kGraphical},
+     .caption = "Close Help", .tabIndex = 35, .backColour = kRose, .flags = kGraphical},
     {.name = "Picture1", .kind = Kind::PictureBox, .left = 2520, .top = 0, .width = 7095, .height = 1695,
-     .tabIndex = 39, .flags = kNoBorder,
+     .tabIndex = 39,
      .picture = pictures::banner},
     // Lines last, so that the rules show over the opaque digit boxes.
     {.name = "Line1", .kind = Kind::Line, .left = 5640, .top = 2400, .width = 6480, .height = 2400},

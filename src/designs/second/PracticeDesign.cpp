@@ -1,5 +1,6 @@
 // The second practice window: banner, one row of buttons, rose boxes.
 #include "designs/Texts.h"
+#include "designs/second/Colours.h"
 #include "designs/second/Pictures.h"
 #include "designs/second/SecondBuild.h"
 
@@ -8,7 +9,6 @@ namespace {
 
 using namespace design;
 
-constexpr Colour kRose = 0x00C0C0FF;
 constexpr Font kSans18{"MS Sans Serif", 18};
 
 constexpr Control kControls[] = {
@@ -55,7 +55,7 @@ constexpr Control kControls[] = {
      .height = 495, .caption = "Print Summary", .tabIndex = 13, .backColour = kRose,
      .flags = kGraphical},
     {.name = "Picture1", .kind = Kind::PictureBox, .left = 2760, .top = 120, .width = 7095,
-     .height = 1695, .tabIndex = 14, .flags = kNoBorder,
+     .height = 1695, .tabIndex = 14,
      .picture = pictures::banner},
 };
 

@@ -1,5 +1,6 @@
 // The standard hint window: the worked division on the whitened panel of the photograph.
 #include "designs/Texts.h"
+#include "designs/standard/Colours.h"
 #include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
@@ -10,9 +11,6 @@ using namespace design;
 
 constexpr Font kDigits{"Arial Black", 12};
 constexpr Colour kDigitBack = 0x00E0E0E0;
-constexpr Colour kGreen = 0x0000FF00;
-constexpr Colour kBlue = 0x00FF0000;
-constexpr Colour kRed = 0x000000FF;
 
 // clang-format off
 constexpr Control kControls[] = {
@@ -90,7 +88,7 @@ constexpr Control kControls[] = {
     {.name = "lblRemainder", .kind = Kind::Label, .left = 5640, .top = 1440, .width = 735, .height = 375,
      .caption = "R", .tabIndex = 38, .font = kDigits, .backColour = kDigitBack, .align = Align::Center, .flags = kTransparent},
     {.name = "txtZeros", .kind = Kind::TextBox, .left = 240, .top = 1320, .width = 2655, .height = 3855,
-     .caption = texts::kZerosNoteStandard, .tabIndex = 34, .font = {"Arial", 12}, .backColour = 0x00C8B7A8,
+     .caption = texts::kZerosNoteStandard, .tabIndex = 34, .font = {"Arial", 12}, .backColour = kGreyBlue,
      .flags = kMultiLine},
     {.name = "cmdShowNext", .kind = Kind::CommandButton, .left = 5640, .top = 6480, .width = 1935, .height = 615,
      .caption = "Show Next Step", .tabIndex = 33, .backColour = 0x00E0E0E0, .flags = kGraphical},

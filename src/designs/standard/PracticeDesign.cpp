@@ -1,5 +1,6 @@
 // The standard practice window: two rows of buttons, the division in the lower right.
 #include "designs/Texts.h"
+#include "designs/standard/Colours.h"
 #include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
@@ -8,7 +9,6 @@ namespace {
 
 using namespace design;
 
-constexpr Colour kGreyBlue = 0x00C8B7A8;
 constexpr Font kSans18{"MS Sans Serif", 18};
 
 constexpr Control kControls[] = {

@@ -1,5 +1,6 @@
 // The standard set-up window: option columns with "1 Digit" labels on the harbour photograph.
 #include "designs/Texts.h"
+#include "designs/standard/Colours.h"
 #include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
@@ -8,8 +9,6 @@ namespace {
 
 using namespace design;
 
-constexpr Colour kGreyBlue = 0x00C8B7A8;
-constexpr Font kSans825 = kMsSansSerif825;
 constexpr Font kSans12{"MS Sans Serif", 12};
 constexpr Font kArial975{"Arial", 9.75};
 constexpr Font kArial825{"Arial", 8.25};
@@ -18,35 +17,35 @@ constexpr Control kControls[] = {
     {.name = "Label3", .kind = Kind::Label, .left = 2400, .top = 1320, .width = 1815, .height = 375,
      .caption = "Enter your name", .tabIndex = 18, .backColour = kGreyBlue},
     {.name = "txtName", .kind = Kind::TextBox, .left = 4200, .top = 1320, .width = 2895, .height = 375,
-     .tabIndex = 0, .font = kSans825},
+     .tabIndex = 0, .font = kMsSansSerif825},
     {.name = "Label1", .kind = Kind::Label, .left = 120, .top = 2040, .width = 3615, .height = 615,
      .caption = "Click on the number of digits you want outside the division house.", .tabIndex = 5,
      .font = kSans12, .backColour = kGreyBlue, .foreColour = 0x00000000},
     {.name = "Frame1", .kind = Kind::Frame, .left = 3120, .top = 2640, .width = 615, .height = 1335,
-     .tabIndex = 1, .backColour = kGreyBlue, .flags = kNoBorder},
+     .tabIndex = 1, .backColour = kGreyBlue},
     {.name = "Option1", .kind = Kind::OptionButton, .container = "Frame1", .left = 120, .top = 0,
-     .width = 255, .height = 375, .tabIndex = 2, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 375, .tabIndex = 2, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Option2", .kind = Kind::OptionButton, .container = "Frame1", .left = 120, .top = 480,
-     .width = 255, .height = 255, .tabIndex = 3, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 255, .tabIndex = 3, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Option3", .kind = Kind::OptionButton, .container = "Frame1", .left = 120, .top = 960,
-     .width = 255, .height = 255, .tabIndex = 4, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 255, .tabIndex = 4, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Label2", .kind = Kind::Label, .left = 5280, .top = 2040, .width = 3615, .height = 615,
      .caption = "Click on the number of digits you want inside the division house.", .tabIndex = 6,
      .font = kSans12, .backColour = kGreyBlue},
     {.name = "Frame2", .kind = Kind::Frame, .left = 8280, .top = 2640, .width = 615, .height = 2295,
-     .tabIndex = 7, .backColour = kGreyBlue, .flags = kNoBorder},
+     .tabIndex = 7, .backColour = kGreyBlue},
     {.name = "Opt2", .kind = Kind::OptionButton, .container = "Frame2", .left = 120, .top = 0,
-     .width = 255, .height = 375, .tabIndex = 13, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 375, .tabIndex = 13, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Opt3", .kind = Kind::OptionButton, .container = "Frame2", .left = 120, .top = 480,
-     .width = 255, .height = 375, .tabIndex = 12, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 375, .tabIndex = 12, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Option4", .kind = Kind::OptionButton, .container = "Frame2", .left = 120, .top = 960,
-     .width = 255, .height = 375, .tabIndex = 10, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 375, .tabIndex = 10, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Option5", .kind = Kind::OptionButton, .container = "Frame2", .left = 120, .top = 1440,
-     .width = 255, .height = 375, .tabIndex = 9, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 375, .tabIndex = 9, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Option6", .kind = Kind::OptionButton, .container = "Frame2", .left = 120, .top = 1920,
-     .width = 255, .height = 375, .tabIndex = 8, .font = kSans825, .backColour = kGreyBlue},
+     .width = 255, .height = 375, .tabIndex = 8, .font = kMsSansSerif825, .backColour = kGreyBlue},
     {.name = "Frame3", .kind = Kind::Frame, .left = 3000, .top = 4560, .width = 495, .height = 1815,
-     .tabIndex = 15, .backColour = kGreyBlue, .flags = kNoBorder},
+     .tabIndex = 15, .backColour = kGreyBlue},
     // After the group box, which would hide the end of its last line.
     {.name = "Label4", .kind = Kind::Label, .left = 120, .top = 4560, .width = 3375, .height = 615,
      .caption = "Would you like to have remainders in the problems?", .tabIndex = 19,
