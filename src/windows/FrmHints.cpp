@@ -33,14 +33,14 @@ QLabel* member(const std::array<QLabel*, Size>& members, int16_t index) {
 FrmHints::FrmHints(Program& program) : DesignedWindow(program.build.hints), program_(program) {
     const Controls& c = controls();
     lblDivisor = c.get<QLabel>("lblDivisor");
-    lbldividend = labelArray<6>(c, "lbldividend");
-    lblAnswer = labelArray<6>(c, "lblAnswer");
-    lblMult = labelArray<6>(c, "lblMult");
-    lblSubtract = labelArray<6>(c, "lblSubtract");
-    lblBringDown = labelArray<5>(c, "lblBringDown");
+    lbldividend = labelArray<kColumnLabels>(c, "lbldividend");
+    lblAnswer = labelArray<kColumnLabels>(c, "lblAnswer");
+    lblMult = labelArray<kColumnLabels>(c, "lblMult");
+    lblSubtract = labelArray<kColumnLabels>(c, "lblSubtract");
+    lblBringDown = labelArray<kBringDownLabels>(c, "lblBringDown");
     lblRemainder = c.get<QLabel>("lblRemainder");
     Label1 = c.get<QLabel>("Label1");
-    lblwords = labelArray<4>(c, "lblwords");
+    lblwords = labelArray<kStepWords>(c, "lblwords");
     txtZeros = c.get<QPlainTextEdit>("txtZeros");
     cmdShowNext = c.get<QPushButton>("cmdShowNext");
     cmdUnload = c.get<QPushButton>("cmdUnload");

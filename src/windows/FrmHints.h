@@ -22,14 +22,14 @@ public:
     void Form_Load();
 
     QLabel* lblDivisor;
-    std::array<QLabel*, 6> lbldividend;
-    std::array<QLabel*, 6> lblAnswer;
-    std::array<QLabel*, 6> lblMult;
-    std::array<QLabel*, 6> lblSubtract;
-    std::array<QLabel*, 5> lblBringDown;
+    std::array<QLabel*, kColumnLabels> lbldividend;
+    std::array<QLabel*, kColumnLabels> lblAnswer;
+    std::array<QLabel*, kColumnLabels> lblMult;
+    std::array<QLabel*, kColumnLabels> lblSubtract;
+    std::array<QLabel*, kBringDownLabels> lblBringDown;
     QLabel* lblRemainder;
     QLabel* Label1;
-    std::array<QLabel*, 4> lblwords;
+    std::array<QLabel*, kStepWords> lblwords;
     QPlainTextEdit* txtZeros;
     QPushButton *cmdShowNext, *cmdUnload;
 
