@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "drill/Counts.h"
 #include "drill/KeyFilter.h"
+#include "drill/SetUpCheck.h"
 #include "platform/Platform.h"
 #include "windows/Form2.h"
 #include "windows/Handlers.h"
@@ -49,8 +51,7 @@ void FrmSetUp::cmdBeginPractice_Click() {
     if (Option6->isChecked()) state.digitsInside = 6;
     state.wantRemainders = opoRemainder[1]->isChecked() ? 1 : 0;
 
-    if (state.digitsOutside == 0 || state.digitsInside == 0 ||
-        state.digitsInside < state.digitsOutside) {
+    if (!lengthsChosen(state.digitsOutside, state.digitsInside)) {
         program_.platform.messageBox(kLengthsMessage);
         return;
     }
@@ -60,12 +61,8 @@ void FrmSetUp::cmdBeginPractice_Click() {
     program_.form2().hideFeedback();
     program_.form2().show();
     hide();
-    if (state.keepTallies != 1) {
-        state.numCorrect = 0;
-        state.numWrong = 0;
-        state.numHints = 0;
-        state.numQuestions = 0;
-    }
+    if (state.keepTallies != 1)
+        zeroCounts(state);
 }
 
 void FrmSetUp::txtName_KeyPress(int16_t& KeyAscii) {
