@@ -34,9 +34,14 @@ struct CaptionWrite {
     bool operator==(const CaptionWrite&) const = default;
 };
 
+struct RemainderCopy {  // lblRemainder takes the caption of lblSubtract(member) as it stands
+    int16_t member = 0;
+    bool operator==(const RemainderCopy&) const = default;
+};
+
 struct CloseWindow {  // unload the window, as Close Help does
     bool operator==(const CloseWindow&) const = default;
 };
 
-using HintEffect = std::variant<ZerosVisibility, BorderChange, CaptionWrite, CloseWindow>;
+using HintEffect = std::variant<ZerosVisibility, BorderChange, CaptionWrite, RemainderCopy, CloseWindow>;
 using PressEffects = std::vector<HintEffect>;

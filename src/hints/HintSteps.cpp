@@ -14,8 +14,14 @@ constexpr int16_t lastBringDownLabel = kBringDownLabels - 1;  // lblBringDown
 
 int16_t fit16(int value) { return checked::require(checked::fit<int16_t>(value), "Overflow"); }
 
-int32_t divisorFor(const PressReads& reads) {
-    const int32_t d = reads.hintDivisor();
+// What a press works with besides the hint window's own variables.
+struct PressInputs {
+    int16_t digitsInside;
+    int32_t hintDivisor;
+};
+
+int32_t divisorFor(const PressInputs& in) {
+    const int32_t d = in.hintDivisor;
     if (d == 0)  // Hint opens the window only for a question, so this is never ordinary use
         throw RunTimeError("Division by zero");
     return d;
@@ -28,9 +34,9 @@ void moveBorder(PressEffects& effects, int16_t from, int16_t to) {
 
 // Each step returns false when a result would leave 32 bits; the press then closes instead.
 
-bool divide(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+bool divide(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
     moveBorder(effects, wordBringDown, wordDivide);
-    const int32_t d = divisorFor(reads);
+    const int32_t d = divisorFor(in);
     const std::optional<int32_t> q =
         checked::floorToInt32(static_cast<double>(s.workingNumber) / static_cast<double>(d));
     if (!q)
@@ -42,9 +48,9 @@ bool divide(HintState& s, int16_t c, const PressReads& reads, PressEffects& effe
     return true;
 }
 
-bool multiply(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+bool multiply(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
     moveBorder(effects, wordDivide, wordMultiply);
-    const int32_t d = divisorFor(reads);
+    const int32_t d = divisorFor(in);
     const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
     if (!product)
         return false;
@@ -58,9 +64,9 @@ std::optional<int32_t> difference(const HintState& s, int16_t c, int32_t d) {
     return product ? checked::sub(s.workingNumber, *product) : std::nullopt;
 }
 
-bool subtract(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+bool subtract(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
     moveBorder(effects, wordMultiply, wordSubtract);
-    const std::optional<int32_t> diff = difference(s, c, divisorFor(reads));
+    const std::optional<int32_t> diff = difference(s, c, divisorFor(in));
     if (!diff)
         return false;
     effects.push_back(CaptionWrite{HintLabel::lblSubtract, subscript(c, lastColumnLabel), trimmedNumberText(*diff)});
@@ -68,23 +74,22 @@ bool subtract(HintState& s, int16_t c, const PressReads& reads, PressEffects& ef
     return true;
 }
 
-bool bringDown(HintState& s, int16_t c, const PressReads& reads, PressEffects& effects) {
+bool bringDown(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
     s.doneColumn = c;
     s.stepColumn = fit16(c + 1);
     s.stepPhase = stepDivide;
-    const int16_t n = reads.digitsInside();
+    const int16_t n = in.digitsInside;
     if (s.stepColumn > fit16(n - 1)) {
         // The last column's difference is the remainder, copied as its label shows it;
         // "Subtract" keeps its border.
-        effects.push_back(CaptionWrite{HintLabel::lblRemainder, 0,
-                                       reads.subtractCaption(subscript(c, lastColumnLabel))});
+        effects.push_back(RemainderCopy{subscript(c, lastColumnLabel)});
         return true;
     }
     moveBorder(effects, wordSubtract, wordBringDown);
     const int32_t digit = s.dividendDigits[subscript(fit16(n - c - 1), kLastDigitEntry)];
     effects.push_back(CaptionWrite{HintLabel::lblBringDown, subscript(c, lastBringDownLabel), trimmedNumberText(digit)});
     // Worked out again with this press's divisor, not read back from the difference label.
-    const std::optional<int32_t> diff = difference(s, c, divisorFor(reads));
+    const std::optional<int32_t> diff = difference(s, c, divisorFor(in));
     const std::optional<int32_t> shifted = diff ? checked::mul(*diff, 10) : std::nullopt;
     const std::optional<int32_t> next = shifted ? checked::add(*shifted, digit) : std::nullopt;
     if (!next)
@@ -97,13 +102,9 @@ PressEffects closingPress() { return {ZerosVisibility{false}, CloseWindow{}}; }
 
 }  // namespace
 
-PressReads pressReads(const DrillState& drill, std::function<std::string(int16_t member)> subtractCaption) {
-    return PressReads{[&drill] { return drill.digitsInside; }, [&drill] { return drill.hintDivisor; },
-                      std::move(subtractCaption)};
-}
-
-PressEffects showNextStep(HintState& state, const PressReads& reads) {
-    if (state.stepColumn >= reads.digitsInside())
+PressEffects showNextStep(HintState& state, int16_t digitsInside, int32_t hintDivisor) {
+    const PressInputs in{digitsInside, hintDivisor};
+    if (state.stepColumn >= in.digitsInside)
         return closingPress();
 
     // Worked on a copy so that a press that closes part-way leaves nothing behind.
@@ -112,10 +113,10 @@ PressEffects showNextStep(HintState& state, const PressReads& reads) {
     const int16_t c = next.stepColumn;
     bool fits = false;
     switch (next.stepPhase) {
-    case stepDivide: fits = divide(next, c, reads, effects); break;
-    case stepMultiply: fits = multiply(next, c, reads, effects); break;
-    case stepSubtract: fits = subtract(next, c, reads, effects); break;
-    case stepBringDown: fits = bringDown(next, c, reads, effects); break;
+    case stepDivide: fits = divide(next, c, in, effects); break;
+    case stepMultiply: fits = multiply(next, c, in, effects); break;
+    case stepSubtract: fits = subtract(next, c, in, effects); break;
+    case stepBringDown: fits = bringDown(next, c, in, effects); break;
     default: throw RunTimeError("Invalid step");
     }
     if (!fits)

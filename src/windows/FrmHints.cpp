@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <type_traits>
-#include <variant>
 
 #include "hints/HintLoad.h"
 #include "hints/HintSteps.h"
@@ -53,28 +51,8 @@ void FrmHints::cmdShowNext_Click() {
     // A press that was still on its way when the window unloaded works on nothing.
     if (!program_.isLoadedHints(this))
         return;
-    const PressReads reads = pressReads(program_.Module1, [this](int16_t index) {
-        return member(lblSubtract, index)->text().toStdString();
-    });
-    const PressEffects effects = showNextStep(hintState, reads);
-    for (const HintEffect& effect : effects) {
-        if (std::holds_alternative<CloseWindow>(effect)) {
-            // The window is on its way out: nothing of it may be touched after this.
-            cmdUnload_Click();
-            return;
-        }
-        std::visit(
-            [this](const auto& e) {
-                using E = std::decay_t<decltype(e)>;
-                if constexpr (std::is_same_v<E, ZerosVisibility>)
-                    txtZeros->setVisible(e.visible);
-                else if constexpr (std::is_same_v<E, BorderChange>)
-                    setBorder(e.word, e.bordered);
-                else if constexpr (std::is_same_v<E, CaptionWrite>)
-                    stepLabel(e.label, e.member)->setText(QString::fromStdString(e.text));
-            },
-            effect);
-    }
+    const DrillState& drill = program_.Module1;
+    applyPress(showNextStep(hintState, drill.digitsInside, drill.hintDivisor), *this);
 }
 
 void FrmHints::cmdUnload_Click() { program_.unloadHints(this); }
@@ -117,6 +95,18 @@ QLabel* FrmHints::stepLabel(HintLabel label, int16_t index) const {
     }
     throw RunTimeError("Invalid label");
 }
+
+void FrmHints::showZeros(bool visible) { txtZeros->setVisible(visible); }
+
+std::string FrmHints::caption(HintLabel label, int16_t member) const {
+    return stepLabel(label, member)->text().toStdString();
+}
+
+void FrmHints::setCaption(HintLabel label, int16_t member, const std::string& text) {
+    stepLabel(label, member)->setText(QString::fromStdString(text));
+}
+
+void FrmHints::unload() { cmdUnload_Click(); }
 
 void FrmHints::setBorder(int16_t word, bool bordered) {
     QLabel* label = member(lblwords, word);

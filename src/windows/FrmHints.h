@@ -5,6 +5,7 @@
 
 #include "hints/HintEffects.h"
 #include "hints/HintState.h"
+#include "hints/HintView.h"
 #include "windows/DesignedWindow.h"
 
 class QLabel;
@@ -12,7 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class Program;
 
-class FrmHints : public DesignedWindow {
+class FrmHints : public DesignedWindow, private HintView {
     Q_OBJECT
 public:
     explicit FrmHints(Program& program);
@@ -41,7 +42,13 @@ protected:
 
 private:
     QLabel* stepLabel(HintLabel label, int16_t member) const;
-    void setBorder(int16_t word, bool bordered);
+
+    // How a press's effects reach the controls.
+    void showZeros(bool visible) override;
+    void setBorder(int16_t word, bool bordered) override;
+    std::string caption(HintLabel label, int16_t member) const override;
+    void setCaption(HintLabel label, int16_t member, const std::string& text) override;
+    void unload() override;
 
     Program& program_;
 };

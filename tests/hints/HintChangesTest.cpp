@@ -123,24 +123,20 @@ TEST(HintChanges, AQuotientBeyondThirtyTwoBitsClosesTheWindow) {
     DrillState drill;
     drill.digitsInside = 3;
     drill.hintDivisor = -1;
-    const PressReads reads = pressReads(drill, [](int16_t) { return std::string(); });
-    EXPECT_EQ(showNextStep(state, reads), closingEffects);
+    EXPECT_EQ(showNextStep(state, drill.digitsInside, drill.hintDivisor), closingEffects);
     EXPECT_EQ(state.stepPhase, stepDivide);
     EXPECT_EQ(state.quotientDigits[0], 0);
 
     drill.hintDivisor = 1;  // the same working number divided by 1 still fits
-    EXPECT_EQ(std::get<CaptionWrite>(showNextStep(state, reads)[3]).text, "-2147483648");
+    EXPECT_EQ(std::get<CaptionWrite>(showNextStep(state, drill.digitsInside, drill.hintDivisor)[3]).text, "-2147483648");
 }
 
-TEST(HintChanges, BringDownReadsTheColumnCountAgain) {
+TEST(HintChanges, BringDownEndsAtTheColumnCountItIsGiven) {
     HintSession s(12, 156, 3);
     s.press(7);
-    int reads = 0;
-    const PressReads shrinking{[&reads] { return int16_t(++reads == 1 ? 3 : 2); },
-                               [] { return int32_t{12}; },
-                               [&s](int16_t m) { return s.labels.subtract.at(m); }};
-    EXPECT_EQ(showNextStep(s.state, shrinking), (PressEffects{ZerosVisibility{false}, CaptionWrite{L::lblRemainder, 0, "3"}}));
-    EXPECT_EQ(reads, 2);
+    s.drill.digitsInside = 2;
+    EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, RemainderCopy{1}}));
+    EXPECT_EQ(s.labels.writes, (std::vector<CaptionWrite>{{L::lblRemainder, 0, "3"}}));
 }
 
 TEST(HintChanges, SevenColumnsStopAtTheMissingBringDownLabel) {
