@@ -13,8 +13,10 @@ function(add_design_library build)
 
     set(picture_dir ${CMAKE_CURRENT_BINARY_DIR}/pictures)
     list(TRANSFORM arg_PICTURES PREPEND ${picture_dir}/ OUTPUT_VARIABLE picture_paths)
+    # Drawn for the desktop's program icon, which is installed, not embedded.
+    set(installed_only ${picture_dir}/window-icon-48.png)
     add_custom_command(
-        OUTPUT ${picture_paths}
+        OUTPUT ${picture_paths} ${installed_only}
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
                 $<TARGET_FILE:draw_pictures> ${build} ${picture_dir}
         DEPENDS draw_pictures

@@ -67,9 +67,17 @@ struct Window {
     std::span<const Control> controls;
 };
 
+// What the program tells Qt about itself, from the build's version table.
+struct Version {
+    const char* internalName;    // the program's name: Varnel or Zorvane
+    const char* productVersion;
+    const char* companyName;
+    const char* desktopId;       // its desktop entry's file name, without .desktop
+};
+
 // Everything that differs between the two programs.
 struct Build {
-    const char* programName;  // Varnel or Zorvane
+    const Version& version;
     // The icon that a window without one of its own shows.
     std::span<const char* const> defaultWindowIcon;
     const Window& setUp;

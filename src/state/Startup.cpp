@@ -10,9 +10,11 @@
 
 int runDrill(int argc, char** argv, const design::Build& build) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(build.programName));
-    QApplication::setApplicationVersion("1.02");
-    QApplication::setOrganizationName("Ombrelin");
+    QApplication::setApplicationName(QString::fromUtf8(build.version.internalName));
+    QApplication::setApplicationVersion(QString::fromUtf8(build.version.productVersion));
+    QApplication::setOrganizationName(QString::fromUtf8(build.version.companyName));
+    // Lets the desktop match the program's windows to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(build.version.desktopId));
     // The same look on every desktop, and button colours that the designs can set.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setWindowIcon(builder::icon(build.defaultWindowIcon));

@@ -18,7 +18,7 @@ protected:
         const QString folder = QCoreApplication::applicationDirPath() + "/screenshots";
         QDir().mkpath(folder);
         const QImage image = window.grab().toImage();
-        const QString program = QString::fromUtf8(buildOf(GetParam()).programName);
+        const QString program = QString::fromUtf8(buildOf(GetParam()).version.internalName);
         image.save(QString("%1/%2-%3.png").arg(folder, program, name));
         return image;
     }

@@ -23,12 +23,14 @@ struct Picture {
 
 const QColor kBlue(40, 90, 210), kRed(215, 40, 50), kYellow(250, 205, 30);
 
-// Both programs carry the butterfly and the plain window icon, each in its own resources.
+// Both programs carry the butterfly and the plain window icon, each in its own resources; the
+// window icon at 48 pixels is only installed, as Varnel's program icon for the desktop.
 std::vector<Picture> withIcons(std::vector<Picture> pictures) {
     pictures.insert(pictures.end(), {
         {"butterfly-48.png", 48, 48, [] { return art::butterfly(48); }},
         {"butterfly-32.png", 32, 32, [] { return art::butterfly(32); }},
         {"butterfly-16.png", 16, 16, [] { return art::butterfly(16); }},
+        {"window-icon-48.png", 48, 48, [] { return art::plainWindow(48); }},
         {"window-icon-32.png", 32, 32, [] { return art::plainWindow(32); }},
         {"window-icon-16.png", 16, 16, [] { return art::plainWindow(16); }},
     });

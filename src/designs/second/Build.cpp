@@ -1,4 +1,4 @@
-// The second program: its name, its icon and its three window designs.
+// The second program: its version, its icon and its three window designs.
 #include "designs/second/Pictures.h"
 #include "designs/second/SecondBuild.h"
 
@@ -6,7 +6,7 @@ namespace designs::second {
 
 const design::Build& build() {
     static const design::Build designs{
-        .programName = "Zorvane",
+        .version = version,
         .defaultWindowIcon = pictures::defaultWindowIcon,
         .setUp = setUp,
         .practice = practice,

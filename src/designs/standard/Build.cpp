@@ -1,4 +1,4 @@
-// The standard program: its name, its icon and its three window designs.
+// The standard program: its version, its icon and its three window designs.
 #include "designs/standard/Pictures.h"
 #include "designs/standard/StandardBuild.h"
 
@@ -6,7 +6,7 @@ namespace designs::standard {
 
 const design::Build& build() {
     static const design::Build designs{
-        .programName = "Varnel",
+        .version = version,
         .defaultWindowIcon = pictures::defaultWindowIcon,
         .setUp = setUp,
         .practice = practice,

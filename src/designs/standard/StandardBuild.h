@@ -8,6 +8,8 @@ namespace designs::standard {
 extern const design::Window setUp;
 extern const design::Window practice;
 extern const design::Window hints;
+// Written at configure time from the build's version table.
+extern const design::Version version;
 
 const design::Build& build();
 

@@ -1,0 +1,59 @@
+# The two programs as they are delivered: each build's version table compiled into its design
+# library, and each executable.
+include(${PROJECT_SOURCE_DIR}/src/designs/Version.cmake)
+
+# C string literal text for a value, so that a quote or backslash in the table cannot break it.
+function(_c_string out value)
+    string(REPLACE "\\" "\\\\" value "${value}")
+    string(REPLACE "\"" "\\\"" value "${value}")
+    set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
+# Completes one build's version table with its own entries and names its program icon, the
+# picture drawn as <ICON>-48.png, -32.png and -16.png among the build's pictures.
+function(add_version_table build)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "INTERNAL_NAME;ORIGINAL_FILENAME;ICON" "")
+    set(INTERNAL_NAME ${arg_INTERNAL_NAME})
+    set(VERSION_InternalName ${arg_INTERNAL_NAME})
+    set(VERSION_OriginalFilename ${arg_ORIGINAL_FILENAME})
+    set(DESKTOP_ID ${PROGRAM_ID_PREFIX}.${INTERNAL_NAME})
+    set(BUILD ${build})
+
+    set(entries
+        FILEVERSION=${VERSION_FILEVERSION}
+        PRODUCTVERSION=${VERSION_PRODUCTVERSION}
+        Language=${VERSION_LANGUAGE})
+    foreach(key CompanyName FileDescription FileVersion InternalName OriginalFilename
+                ProductName ProductVersion)
+        list(APPEND entries "${key}=${VERSION_${key}}")
+    endforeach()
+    # Each string ends its own literal, so a digit after the \0 cannot join an octal escape.
+    set(VERSION_SECTION "")
+    foreach(entry IN LISTS entries)
+        _c_string(entry "${entry}")
+        string(APPEND VERSION_SECTION "    \"${entry}\\0\"\n")
+    endforeach()
+    string(REGEX REPLACE "\n$" "" VERSION_SECTION "${VERSION_SECTION}")
+    foreach(key ProductVersion CompanyName)
+        _c_string(VERSION_${key} "${VERSION_${key}}")
+    endforeach()
+
+    set(source ${CMAKE_CURRENT_BINARY_DIR}/Version.cpp)
+    configure_file(${PROJECT_SOURCE_DIR}/src/designs/Version.cpp.in ${source} @ONLY)
+    target_sources(designs_${build} PRIVATE ${source})
+    set_target_properties(designs_${build} PROPERTIES
+        PROGRAM_NAME ${INTERNAL_NAME}
+        PROGRAM_DESKTOP_ID ${DESKTOP_ID}
+        PROGRAM_ICON_FILES "${CMAKE_CURRENT_BINARY_DIR}/pictures/${arg_ICON}")
+endfunction()
+
+# One program: the executable named after its build's InternalName.
+function(add_program)
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "DESIGNS;SOURCE" "")
+    set(designs designs_${arg_DESIGNS})
+    get_target_property(PROGRAM_NAME ${designs} PROGRAM_NAME)
+    get_target_property(DESKTOP_ID ${designs} PROGRAM_DESKTOP_ID)
+
+    add_executable(${PROGRAM_NAME} WIN32 ${arg_SOURCE})
+    target_link_libraries(${PROGRAM_NAME} PRIVATE ${designs})
+endfunction()
