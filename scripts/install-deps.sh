@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and running (and, unless --run-only, testing)
-# need; only those that are missing, so it does nothing when all are there.
+# Installs the Debian packages that building and running (and, unless --run-only, testing;
+# with --bench, the start-up benchmark) need; only those that are missing, so it does nothing
+# when all are there.
 set -euo pipefail
 
 run_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libcups2-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libcups2-dev libxcb1-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35
 )
+# The start-up benchmark's probe watches the X server through xcb (libxcb1-dev, above), on Xvfb.
+bench_packages=(xvfb)
 # The tests drive a private print service and read the printed pages back as text.
 test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils)
 
 packages=("${run_packages[@]}")
-[[ "${1:-}" == "--run-only" ]] || packages+=("${test_packages[@]}")
+case "${1:-}" in
+  --run-only) ;;
+  --bench) packages+=("${bench_packages[@]}") ;;
+  *) packages+=("${test_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
