@@ -1,5 +1,6 @@
 # The two programs as they are delivered: each build's version table compiled into its design
-# library, and each executable.
+# library, and each executable with its desktop entry, icons, metainfo and licence.
+include(GNUInstallDirs)
 include(${PROJECT_SOURCE_DIR}/src/designs/Version.cmake)
 
 # C string literal text for a value, so that a quote or backslash in the table cannot break it.
@@ -47,13 +48,34 @@ function(add_version_table build)
         PROGRAM_ICON_FILES "${CMAKE_CURRENT_BINARY_DIR}/pictures/${arg_ICON}")
 endfunction()
 
-# One program: the executable named after its build's InternalName.
+# One program: the executable named after its build's InternalName, and what installs with it,
+# each program in an install component of its own (its package).
 function(add_program)
     cmake_parse_arguments(PARSE_ARGV 0 arg "" "DESIGNS;SOURCE" "")
     set(designs designs_${arg_DESIGNS})
     get_target_property(PROGRAM_NAME ${designs} PROGRAM_NAME)
     get_target_property(DESKTOP_ID ${designs} PROGRAM_DESKTOP_ID)
+    get_target_property(icon ${designs} PROGRAM_ICON_FILES)
+    string(TOLOWER ${PROGRAM_NAME} component)
 
     add_executable(${PROGRAM_NAME} WIN32 ${arg_SOURCE})
     target_link_libraries(${PROGRAM_NAME} PRIVATE ${designs})
+    set_target_properties(${PROGRAM_NAME} PROPERTIES PROGRAM_ICON_FILES ${icon})
+    install(TARGETS ${PROGRAM_NAME} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
+
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/${component})
+    configure_file(program.desktop.in ${out}/${DESKTOP_ID}.desktop @ONLY)
+    configure_file(program.metainfo.xml.in ${out}/${DESKTOP_ID}.metainfo.xml @ONLY)
+    configure_file(copyright.in ${out}/copyright @ONLY)
+    install(FILES ${out}/${DESKTOP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT ${component})
+    install(FILES ${out}/${DESKTOP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT ${component})
+    install(FILES ${out}/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${component} COMPONENT ${component})
+    foreach(size 48 32 16)
+        install(FILES ${icon}-${size}.png RENAME ${DESKTOP_ID}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                COMPONENT ${component})
+    endforeach()
 endfunction()

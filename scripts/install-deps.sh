@@ -11,8 +11,10 @@ run_packages=(
 )
 # The start-up benchmark's probe watches the X server through xcb (libxcb1-dev, above), on Xvfb.
 bench_packages=(xvfb)
-# The tests drive a private print service and read the printed pages back as text.
-test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils)
+# The tests drive a private print service and read the printed pages back as text, and
+# validate the desktop entries and the metainfo.
+test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils
+  desktop-file-utils appstream)
 
 packages=("${run_packages[@]}")
 case "${1:-}" in

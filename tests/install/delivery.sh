@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Checks what a school installs: the version table in each executable, the installed files,
-# the desktop entries and metainfo against their validators, and that the installed program
-# starts. Exits 77 (reported as skipped) when a tool that a check needs is missing.
+# Checks what a school installs: the version table in each executable, the installed files and
+# icons, the desktop entries and metainfo against their validators, and that the installed
+# program starts. Exits 77 (reported as skipped) when a tool that a check needs is missing.
 set -euo pipefail
 
 need() {
   command -v "$1" >/dev/null || { echo "SKIPPED: $1 is not installed"; exit 77; }
 }
+
+desktop_id() { echo "org.varnel.$1"; }
 
 # The version table of each program, value for value.
 expected_version() {
@@ -19,11 +21,82 @@ expected_version() {
   printf '%s\n' ProductName=Ombrelin ProductVersion=1.02
 }
 
+# Every file one program installs, relative to the prefix.
+expected_files() {
+  local id package
+  id=$(desktop_id "$1")
+  package=${1,,}
+  printf '%s\n' "bin/$1" "share/applications/$id.desktop" "share/doc/$package/copyright" \
+    "share/icons/hicolor/16x16/apps/$id.png" "share/icons/hicolor/32x32/apps/$id.png" \
+    "share/icons/hicolor/48x48/apps/$id.png" "share/metainfo/$id.metainfo.xml"
+}
+
+# The value of KEY in a desktop entry.
+entry() { sed -n "s/^$2=//p" "$1"; }
+
 # version EXECUTABLE PROGRAM: the executable's .version section holds its table.
 check_version() {
   need readelf
   diff -u <(expected_version "$2") \
           <(readelf -p .version "$1" | sed -n 's/^ *\[ *[0-9a-f]*\]  //p')
+}
+
+# install CMAKE BUILD_DIR PROGRAM PREFIX: installs one program's component into an empty prefix.
+check_install() {
+  rm -rf "$4"
+  "$1" --install "$2" --prefix "$4" --component "${3,,}"
+}
+
+# files PREFIX PROGRAM: the prefix holds the program's files and nothing else.
+check_files() {
+  diff -u <(expected_files "$2") <(cd "$1" && find . ! -type d | sed 's|^\./||' | sort)
+}
+
+# icons PREFIX PROGRAM DRAWN: the entry's icon is the program icon drawn as DRAWN-<size>.png.
+check_icons() {
+  local icon size file width height
+  icon=$(entry "$1/share/applications/$(desktop_id "$2").desktop" Icon)
+  for size in 16 32 48; do
+    file="$1/share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    cmp "$3-$size.png" "$file"
+    # A PNG's width and height are the big-endian words at bytes 16 and 20.
+    read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$file")
+    [[ "$width $height" == "$size $size" ]] || { echo "$file is ${width}x$height"; exit 1; }
+  done
+}
+
+# desktop PREFIX PROGRAM: the desktop entry passes desktop-file-validate and names the program.
+check_desktop() {
+  need desktop-file-validate
+  local file
+  file="$1/share/applications/$(desktop_id "$2").desktop"
+  desktop-file-validate "$file"
+  diff -u <(printf '%s\n' "Name=$2" "Exec=$2" "Categories=Education;Math;Qt;") \
+          <(grep -E '^(Name|Exec|Categories)=' "$file")
+}
+
+# metainfo PREFIX PROGRAM: the metainfo passes appstreamcli validate and names release and licence.
+check_metainfo() {
+  need appstreamcli
+  local file
+  file="$1/share/metainfo/$(desktop_id "$2").metainfo.xml"
+  appstreamcli validate --no-net "$file"
+  grep -q '<release version="1.02"' "$file"
+  grep -q '<project_license>GPL-3.0-or-later</project_license>' "$file"
+  grep -q '<developer_name>The Varnel maintainers</developer_name>' "$file"
+}
+
+# starts PREFIX PROGRAM PROBE: the desktop entry's command, found on the PATH, starts offscreen
+# with the set-up window.
+check_starts() {
+  local command
+  command=$(entry "$1/share/applications/$(desktop_id "$2").desktop" Exec)
+  # The sanitizers want their runtime first; the probe is preloaded ahead of it.
+  diff -u <(printf '%s\n' "window: Varnel Set Up" "name: $2" "version: 1.02" \
+              "organisation: The Varnel maintainers" "desktop entry: $(desktop_id "$2")") \
+          <(PATH="$1/bin:$PATH" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$3" \
+              ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
+              timeout 60 $command)
 }
 
 "check_$1" "${@:2}"
