@@ -17,6 +17,7 @@
 
 #include "platform/FontSubstitutes.h"
 #include "windows/LineWidget.h"
+#include "windows/TextBoxGuard.h"
 
 namespace builder {
 
@@ -101,6 +102,7 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
         box->setLineWidth(1);
         box->document()->setDocumentMargin(0);
         paint(box, QPalette::Base, QPalette::Text, c, true);
+        TextBoxGuard::guard(box);
         return box;
     }
     auto* box = new QLineEdit(parent);
@@ -115,6 +117,7 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
         palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
         box->setPalette(palette);
     }
+    TextBoxGuard::guard(box);
     return box;
 }
 

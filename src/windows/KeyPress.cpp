@@ -17,8 +17,8 @@ std::vector<int16_t> codesOf(const QString& text) {
 std::vector<int16_t> typedCharacters(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool control = modifiers & Qt::ControlModifier;
-    // Alt with a letter is an access key or nothing: it types no character.
-    if ((modifiers & Qt::AltModifier) && !control)
+    // A key with Alt is an access key or nothing: it types no character.
+    if (modifiers & Qt::AltModifier)
         return {};
     switch (event.key()) {
         // These move the focus or edit without typing a character.
