@@ -97,6 +97,8 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
                                                                       : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Tab moves on through the window, as in every other box, rather than typing a tab.
+        box->setTabChangesFocus(true);
         // The designs' boxes were sized for text set close to a thin border.
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setLineWidth(1);
