@@ -7,11 +7,8 @@
 #include <vector>
 
 // Members of lblwords, the step words that carry the single-line border.
-inline constexpr int16_t wordDivide = 0;
-inline constexpr int16_t wordMultiply = 1;
-inline constexpr int16_t wordSubtract = 2;
-inline constexpr int16_t wordBringDown = 3;
-inline constexpr int16_t kStepWords = 4;
+enum class StepWord : int16_t { kDivide, kMultiply, kSubtract, kBringDown };
+inline constexpr int16_t kStepWords = static_cast<int16_t>(StepWord::kBringDown) + 1;
 
 // The labels that the steps write; the first four are control arrays, lblRemainder is single.
 enum class HintLabel : int16_t { lblAnswer, lblMult, lblSubtract, lblBringDown, lblRemainder };
@@ -22,7 +19,7 @@ struct ZerosVisibility {  // txtZeros shown or hidden
 };
 
 struct BorderChange {  // lblwords(word) gets the single-line border or loses it
-    int16_t word = 0;
+    StepWord word = StepWord::kDivide;
     bool bordered = false;
     bool operator==(const BorderChange&) const = default;
 };

@@ -6,7 +6,7 @@
 #include "hints/Subscript.h"
 
 namespace {
-constexpr int16_t lastDividendLabel = kColumnLabels - 1;
+constexpr int16_t kLastDividendLabel = kColumnLabels - 1;
 }  // namespace
 
 HintLoad loadHints(int32_t hintDivisor, int32_t& hintDividend, int16_t digitsInside,
@@ -14,7 +14,7 @@ HintLoad loadHints(int32_t hintDivisor, int32_t& hintDividend, int16_t digitsIns
     HintLoad load;
     HintState& s = load.state;
     s.doneColumn = 0;
-    s.stepPhase = stepDivide;
+    s.stepPhase = StepPhase::kDivide;
     load.remainderShown = wantRemainders != 0;
     load.divisorCaption = numberText(hintDivisor);
 
@@ -29,7 +29,7 @@ HintLoad loadHints(int32_t hintDivisor, int32_t& hintDividend, int16_t digitsIns
         s.dividendDigits[entry] = digit;
         hintDividend = checked::require(checked::roundToInt32(hintDividend - place * digit), "Overflow");
         s.digitText = trimmedNumberText(digit);
-        load.dividendCaptions[subscript(static_cast<int16_t>(n - k), lastDividendLabel)] = s.digitText;
+        load.dividendCaptions[subscript(static_cast<int16_t>(n - k), kLastDividendLabel)] = s.digitText;
     }
     s.workingNumber = s.dividendDigits[subscript(n, kLastDigitEntry)];
     s.stepColumn = 0;

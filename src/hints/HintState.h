@@ -11,11 +11,8 @@
 inline constexpr int16_t kColumnLabels = 6;
 inline constexpr int16_t kBringDownLabels = 5;
 
-// The step that the next press performs.
-inline constexpr int16_t stepDivide = 1;
-inline constexpr int16_t stepMultiply = 2;
-inline constexpr int16_t stepSubtract = 3;
-inline constexpr int16_t stepBringDown = 4;
+// The step that the next press performs; 0 names no step, as before the load.
+enum class StepPhase : int16_t { kDivide = 1, kMultiply, kSubtract, kBringDown };
 
 struct HintState {
     // Entry k holds the dividend digit at place 10^(k-1); entry 0 is never used.
@@ -24,7 +21,7 @@ struct HintState {
     std::string digitText;  // trimmed text of the digit last placed by the load
     int32_t workingNumber = 0;
     std::array<int32_t, kColumnLabels + 1> quotientDigits{};  // entry c: quotient digit of column c
-    int16_t stepPhase = 0;
+    StepPhase stepPhase{};
     int16_t stepColumn = 0;
     int16_t doneColumn = 0;
 };

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int16_t lastColumnLabel = kColumnLabels - 1;        // lblAnswer, lblMult, lblSubtract
-constexpr int16_t lastBringDownLabel = kBringDownLabels - 1;  // lblBringDown
+constexpr int16_t kLastColumnLabel = kColumnLabels - 1;        // lblAnswer, lblMult, lblSubtract
+constexpr int16_t kLastBringDownLabel = kBringDownLabels - 1;  // lblBringDown
 
 int16_t fit16(int value) { return checked::require(checked::fit<int16_t>(value), "Overflow"); }
 
@@ -27,7 +27,7 @@ int32_t divisorFor(const PressInputs& in) {
     return d;
 }
 
-void moveBorder(PressEffects& effects, int16_t from, int16_t to) {
+void moveBorder(PressEffects& effects, StepWord from, StepWord to) {
     effects.push_back(BorderChange{from, false});
     effects.push_back(BorderChange{to, true});
 }
@@ -35,27 +35,27 @@ void moveBorder(PressEffects& effects, int16_t from, int16_t to) {
 // Each step returns false when a result would leave 32 bits; the press then closes instead.
 
 bool divide(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
-    moveBorder(effects, wordBringDown, wordDivide);
+    moveBorder(effects, StepWord::kBringDown, StepWord::kDivide);
     const int32_t d = divisorFor(in);
     const std::optional<int32_t> q =
         checked::floorToInt32(static_cast<double>(s.workingNumber) / static_cast<double>(d));
     if (!q)
         return false;
     s.quotientDigits[subscript(c, kLastDigitEntry)] = *q;
-    effects.push_back(CaptionWrite{HintLabel::lblAnswer, subscript(c, lastColumnLabel), trimmedNumberText(*q)});
+    effects.push_back(CaptionWrite{HintLabel::lblAnswer, subscript(c, kLastColumnLabel), trimmedNumberText(*q)});
     effects.push_back(ZerosVisibility{*q == 0});
-    s.stepPhase = stepMultiply;
+    s.stepPhase = StepPhase::kMultiply;
     return true;
 }
 
 bool multiply(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
-    moveBorder(effects, wordDivide, wordMultiply);
+    moveBorder(effects, StepWord::kDivide, StepWord::kMultiply);
     const int32_t d = divisorFor(in);
     const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
     if (!product)
         return false;
-    effects.push_back(CaptionWrite{HintLabel::lblMult, subscript(c, lastColumnLabel), trimmedNumberText(*product)});
-    s.stepPhase = stepSubtract;
+    effects.push_back(CaptionWrite{HintLabel::lblMult, subscript(c, kLastColumnLabel), trimmedNumberText(*product)});
+    s.stepPhase = StepPhase::kSubtract;
     return true;
 }
 
@@ -65,29 +65,29 @@ std::optional<int32_t> difference(const HintState& s, int16_t c, int32_t d) {
 }
 
 bool subtract(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
-    moveBorder(effects, wordMultiply, wordSubtract);
+    moveBorder(effects, StepWord::kMultiply, StepWord::kSubtract);
     const std::optional<int32_t> diff = difference(s, c, divisorFor(in));
     if (!diff)
         return false;
-    effects.push_back(CaptionWrite{HintLabel::lblSubtract, subscript(c, lastColumnLabel), trimmedNumberText(*diff)});
-    s.stepPhase = stepBringDown;
+    effects.push_back(CaptionWrite{HintLabel::lblSubtract, subscript(c, kLastColumnLabel), trimmedNumberText(*diff)});
+    s.stepPhase = StepPhase::kBringDown;
     return true;
 }
 
 bool bringDown(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
     s.doneColumn = c;
     s.stepColumn = fit16(c + 1);
-    s.stepPhase = stepDivide;
+    s.stepPhase = StepPhase::kDivide;
     const int16_t n = in.digitsInside;
     if (s.stepColumn > fit16(n - 1)) {
         // The last column's difference is the remainder, copied as its label shows it;
         // "Subtract" keeps its border.
-        effects.push_back(RemainderCopy{subscript(c, lastColumnLabel)});
+        effects.push_back(RemainderCopy{subscript(c, kLastColumnLabel)});
         return true;
     }
-    moveBorder(effects, wordSubtract, wordBringDown);
+    moveBorder(effects, StepWord::kSubtract, StepWord::kBringDown);
     const int32_t digit = s.dividendDigits[subscript(fit16(n - c - 1), kLastDigitEntry)];
-    effects.push_back(CaptionWrite{HintLabel::lblBringDown, subscript(c, lastBringDownLabel), trimmedNumberText(digit)});
+    effects.push_back(CaptionWrite{HintLabel::lblBringDown, subscript(c, kLastBringDownLabel), trimmedNumberText(digit)});
     // Worked out again with this press's divisor, not read back from the difference label.
     const std::optional<int32_t> diff = difference(s, c, divisorFor(in));
     const std::optional<int32_t> shifted = diff ? checked::mul(*diff, 10) : std::nullopt;
@@ -96,6 +96,17 @@ bool bringDown(HintState& s, int16_t c, const PressInputs& in, PressEffects& eff
         return false;
     s.workingNumber = *next;
     return true;
+}
+
+// No default: every phase needs its step, and a phase that names none is an error.
+bool performStep(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
+    switch (s.stepPhase) {
+    case StepPhase::kDivide: return divide(s, c, in, effects);
+    case StepPhase::kMultiply: return multiply(s, c, in, effects);
+    case StepPhase::kSubtract: return subtract(s, c, in, effects);
+    case StepPhase::kBringDown: return bringDown(s, c, in, effects);
+    }
+    throw RunTimeError("Invalid step");
 }
 
 PressEffects closingPress() { return {ZerosVisibility{false}, CloseWindow{}}; }
@@ -111,15 +122,7 @@ PressEffects showNextStep(HintState& state, int16_t digitsInside, int32_t hintDi
     HintState next = state;
     PressEffects effects{ZerosVisibility{false}};
     const int16_t c = next.stepColumn;
-    bool fits = false;
-    switch (next.stepPhase) {
-    case stepDivide: fits = divide(next, c, in, effects); break;
-    case stepMultiply: fits = multiply(next, c, in, effects); break;
-    case stepSubtract: fits = subtract(next, c, in, effects); break;
-    case stepBringDown: fits = bringDown(next, c, in, effects); break;
-    default: throw RunTimeError("Invalid step");
-    }
-    if (!fits)
+    if (!performStep(next, c, in, effects))
         return closingPress();
     state = std::move(next);
     return effects;

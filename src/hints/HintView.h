@@ -9,7 +9,7 @@
 class HintView {
 public:
     virtual void showZeros(bool visible) = 0;
-    virtual void setBorder(int16_t word, bool bordered) = 0;
+    virtual void setBorder(StepWord word, bool bordered) = 0;
     virtual std::string caption(HintLabel label, int16_t member) const = 0;
     virtual void setCaption(HintLabel label, int16_t member, const std::string& text) = 0;
     // The view may be gone afterwards, so nothing of it is touched after this.

@@ -42,6 +42,6 @@ void Form2::keyFilter(int16_t& KeyAscii) {
         cmdCheck_Click();
     if (!keyAccepted(KeyAscii)) {
         program_.platform.messageBox(kNotANumberMessage);
-        KeyAscii = 0;
+        KeyAscii = kKeyCancelled;
     }
 }

@@ -75,8 +75,8 @@ void FrmHints::Form_Load() {
     Label1->setVisible(load.remainderShown);
     if (load.remainderShown)
         lblRemainder->clear();
-    for (int16_t word = 0; word < static_cast<int16_t>(lblwords.size()); ++word)
-        setBorder(word, false);
+    for (int16_t word = 0; word < kStepWords; ++word)
+        setBorder(static_cast<StepWord>(word), false);
 
     lblDivisor->setText(QString::fromStdString(load.divisorCaption));
     for (size_t column = 0; column < load.dividendCaptions.size(); ++column)
@@ -108,8 +108,8 @@ void FrmHints::setCaption(HintLabel label, int16_t member, const std::string& te
 
 void FrmHints::unload() { cmdUnload_Click(); }
 
-void FrmHints::setBorder(int16_t word, bool bordered) {
-    QLabel* label = member(lblwords, word);
+void FrmHints::setBorder(StepWord word, bool bordered) {
+    QLabel* label = member(lblwords, static_cast<int16_t>(word));
     if (bordered) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);

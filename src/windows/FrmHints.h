@@ -45,7 +45,7 @@ private:
 
     // How a press's effects reach the controls.
     void showZeros(bool visible) override;
-    void setBorder(int16_t word, bool bordered) override;
+    void setBorder(StepWord word, bool bordered) override;
     std::string caption(HintLabel label, int16_t member) const override;
     void setCaption(HintLabel label, int16_t member, const std::string& text) override;
     void unload() override;

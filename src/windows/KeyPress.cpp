@@ -1,5 +1,7 @@
 #include "windows/KeyPress.h"
 
+#include "drill/KeyFilter.h"
+
 namespace {
 
 // A character beyond 16 signed bits is still a character that is no digit.
@@ -29,9 +31,9 @@ std::vector<int16_t> typedCharacters(const QKeyEvent& event) {
         // With Ctrl these type line feed and delete, which are no digits.
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return {int16_t{control ? int16_t{10} : int16_t{13}}};
+            return {control ? kKeyLineFeed : kKeyEnter};
         case Qt::Key_Backspace:
-            return {int16_t{control ? int16_t{127} : int16_t{8}}};
+            return {control ? kKeyDelete : kKeyBackspace};
         default:
             return codesOf(event.text());
     }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "drill/KeyFilter.h"
+
 // The character codes that a key press types; none for keys that type nothing.
 std::vector<int16_t> typedCharacters(const QKeyEvent& event);
 
@@ -26,7 +28,7 @@ bool keyCancelled(QEvent* event, Handler&& handler) {
     for (int16_t code : codes) {
         int16_t KeyAscii = code;
         handler(KeyAscii);
-        cancelled = cancelled || KeyAscii == 0;
+        cancelled = cancelled || KeyAscii == kKeyCancelled;
     }
     return cancelled;
 }

@@ -11,8 +11,8 @@ TEST(KeyFilter, DigitsBackspaceAndEnterPass) {
         SCOPED_TRACE(testing::Message() << "code " << code);
         EXPECT_TRUE(keyAccepted(code));
     }
-    EXPECT_TRUE(keyAccepted(8));
-    EXPECT_TRUE(keyAccepted(13));
+    EXPECT_TRUE(keyAccepted(kKeyBackspace));
+    EXPECT_TRUE(keyAccepted(kKeyEnter));
 }
 
 TEST(KeyFilter, EverythingElseIsRefused) {
@@ -23,8 +23,8 @@ TEST(KeyFilter, EverythingElseIsRefused) {
     const Case cases[] = {
         {"A", 'A'},  {"z", 'z'},  {"blank", 32}, {"minus", '-'}, {"plus", '+'},
         {"point", '.'}, {"comma", ','}, {"slash before 0", '/'}, {"colon after 9", ':'},
-        {"Escape", 27}, {"Ctrl+V", 22}, {"Tab", 9}, {"line feed", 10}, {"NUL", 0},
-        {"DEL", 127}, {"Latin-1 letter", 0xE9}, {"minus one", -1}, {"most negative", -32768},
+        {"Escape", 27}, {"Ctrl+V", 22}, {"Tab", 9}, {"line feed", kKeyLineFeed}, {"NUL", 0},
+        {"DEL", kKeyDelete}, {"Latin-1 letter", 0xE9}, {"minus one", -1}, {"most negative", -32768},
         {"largest", 32767},
     };
     for (const Case& c : cases) {

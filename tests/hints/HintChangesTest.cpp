@@ -118,13 +118,13 @@ TEST(HintChanges, TheLargestDivisorStillWorksWhileItsResultsFit) {
 
 TEST(HintChanges, AQuotientBeyondThirtyTwoBitsClosesTheWindow) {
     HintState state;
-    state.stepPhase = stepDivide;
+    state.stepPhase = StepPhase::kDivide;
     state.workingNumber = INT32_MIN;
     DrillState drill;
     drill.digitsInside = 3;
     drill.hintDivisor = -1;
     EXPECT_EQ(showNextStep(state, drill.digitsInside, drill.hintDivisor), closingEffects);
-    EXPECT_EQ(state.stepPhase, stepDivide);
+    EXPECT_EQ(state.stepPhase, StepPhase::kDivide);
     EXPECT_EQ(state.quotientDigits[0], 0);
 
     drill.hintDivisor = 1;  // the same working number divided by 1 still fits

@@ -48,7 +48,7 @@ TEST_P(HintLoadCases, LaysOutTheQuestionAndStartsAtColumnZero) {
     EXPECT_EQ(load.state.digitText, c.dividendCaptions.back());
     EXPECT_EQ(load.state.workingNumber, c.workingNumber);
     EXPECT_EQ(load.state.quotientDigits, (DigitTable{}));
-    EXPECT_EQ(load.state.stepPhase, stepDivide);
+    EXPECT_EQ(load.state.stepPhase, StepPhase::kDivide);
     EXPECT_EQ(load.state.stepColumn, 0);
     EXPECT_EQ(load.state.doneColumn, 0);
 }

@@ -38,7 +38,7 @@ struct FakeHintLabels : HintView {
     }
 
     void showZeros(bool visible) override { zerosVisible = visible; }
-    void setBorder(int16_t word, bool on) override { bordered.at(word) = on; }
+    void setBorder(StepWord word, bool on) override { bordered.at(static_cast<size_t>(word)) = on; }
     std::string caption(HintLabel label, int16_t member) const override {
         return slot(*this, label, member);
     }

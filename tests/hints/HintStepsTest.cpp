@@ -47,12 +47,12 @@ TEST(HintSteps, ZeroInTheMiddleAndARemainder) {
 
 TEST(HintSteps, EachPressHidesTheNoteFirstAndMovesTheBorderBeforeWriting) {
     HintSession s(12, 156, 3);
-    EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, BorderChange{wordBringDown, false},
-                                       BorderChange{wordDivide, true}, CaptionWrite{L::lblAnswer, 0, "0"},
+    EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, BorderChange{StepWord::kBringDown, false},
+                                       BorderChange{StepWord::kDivide, true}, CaptionWrite{L::lblAnswer, 0, "0"},
                                        ZerosVisibility{true}}));
     s.press(2);
-    EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, BorderChange{wordSubtract, false},
-                                       BorderChange{wordBringDown, true}, CaptionWrite{L::lblBringDown, 0, "5"}}));
+    EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, BorderChange{StepWord::kSubtract, false},
+                                       BorderChange{StepWord::kBringDown, true}, CaptionWrite{L::lblBringDown, 0, "5"}}));
     s.press(7);
     EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, RemainderCopy{2}}));
     EXPECT_EQ(s.labels.writes, (std::vector<CaptionWrite>{{L::lblRemainder, 0, "0"}}));
@@ -71,7 +71,7 @@ TEST(HintSteps, TheLastColumnEndsAtColumnNWithDivideDue) {
     s.press(12);
     EXPECT_EQ(s.state.stepColumn, 3);
     EXPECT_EQ(s.state.doneColumn, 2);
-    EXPECT_EQ(s.state.stepPhase, stepDivide);
+    EXPECT_EQ(s.state.stepPhase, StepPhase::kDivide);
     EXPECT_EQ(s.state.quotientDigits, (std::array<int32_t, kLastDigitEntry + 1>{0, 1, 3, 0, 0, 0, 0}));
 }
 

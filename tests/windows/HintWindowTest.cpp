@@ -111,7 +111,7 @@ protected:
         }
         EXPECT_EQ(w.Label1->text(), "R");
         EXPECT_EQ(w.hintState.stepColumn, 0);
-        EXPECT_EQ(w.hintState.stepPhase, stepDivide);
+        EXPECT_EQ(w.hintState.stepPhase, StepPhase::kDivide);
         EXPECT_EQ(w.hintState.doneColumn, 0);
     }
 
