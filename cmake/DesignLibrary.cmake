@@ -1,22 +1,38 @@
-# A design library: one build's design tables, with its pictures drawn by draw_pictures at
-# build time and embedded under :/<build>. The picture names must match the build's Pictures.h.
+# A design library: one build's design tables, with the pictures on its list (Pictures.def
+# beside the tables, read as src/designs/PictureList.h describes) drawn by draw_pictures at
+# build time. The program's pictures are embedded under :/<build>; the desktop's stay in
+# <build dir>/pictures as PNG files for installing.
 function(add_design_library build)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "PICTURES")
-    # The icons that draw_pictures draws for every build, so no build lists them.
-    list(APPEND arg_PICTURES
-        butterfly-48.png butterfly-32.png butterfly-16.png
-        window-icon-32.png window-icon-16.png)
     set(target designs_${build})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_library(${target} STATIC ${sources})
     target_link_libraries(${target} PUBLIC drill_core)
 
+    set(list_file ${CMAKE_CURRENT_SOURCE_DIR}/Pictures.def)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
+    file(STRINGS ${list_file} lines REGEX "^PICTURE")
     set(picture_dir ${CMAKE_CURRENT_BINARY_DIR}/pictures)
-    list(TRANSFORM arg_PICTURES PREPEND ${picture_dir}/ OUTPUT_VARIABLE picture_paths)
-    # Drawn for the desktop's program icon, which is installed, not embedded.
-    set(installed_only ${picture_dir}/window-icon-48.png)
+    set(embedded "")
+    set(drawn "")
+    foreach(line IN LISTS lines)
+        if(NOT line MATCHES "^PICTURE\\([A-Za-z0-9_]+, *\"([^\"]+)\", *[0-9]+, *[0-9]+, *(Opaque|Clear), *(Program|Desktop|Both), ")
+            message(FATAL_ERROR "${list_file}: cannot read the line: ${line}")
+        endif()
+        set(file ${CMAKE_MATCH_1})
+        set(use ${CMAKE_MATCH_3})
+        if(NOT use STREQUAL "Desktop")
+            # The same form as DESIGN_EMBEDDED_FILE in src/designs/PictureList.h.
+            list(APPEND embedded ${picture_dir}/${file}.png)
+        endif()
+        if(NOT use STREQUAL "Program")
+            list(APPEND drawn ${picture_dir}/${file}.png)
+        endif()
+    endforeach()
+    list(APPEND drawn ${embedded})
+    list(REMOVE_DUPLICATES drawn)
+
     add_custom_command(
-        OUTPUT ${picture_paths} ${installed_only}
+        OUTPUT ${drawn}
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
                 $<TARGET_FILE:draw_pictures> ${build} ${picture_dir}
         DEPENDS draw_pictures
@@ -25,5 +41,5 @@ function(add_design_library build)
     qt_add_resources(${target} "${build}_pictures"
         PREFIX "/${build}"
         BASE ${picture_dir}
-        FILES ${picture_paths})
+        FILES ${embedded})
 endfunction()

@@ -1,4 +1,4 @@
-// Every embedded picture loads from its resource path at the pixel size its window expects.
+// Every embedded picture loads from its resource path at the pixel size its build's list gives.
 #include "designs/second/Pictures.h"
 #include "designs/standard/Pictures.h"
 
@@ -14,51 +14,29 @@ namespace {
 struct Expected {
     const char* path;
     int width, height;
-    bool transparentGround;  // icons and option pictures sit on whatever is behind them
+    design::Ground ground;  // icons and option pictures sit on whatever is behind them
 };
 
 namespace standard = designs::standard::pictures;
 namespace second = designs::second::pictures;
 
+// Every picture that a program embeds, as its build's list gives it.
+#define PICTURE(name, file, width, height, ground, use, ...) \
+    DESIGN_IF_EMBEDDED(use, {pictures::name, width, height, design::Ground::ground},)
+
 const Expected kStandard[] = {
-    {standard::setUpBackground, 640, 480, false},
-    {standard::practiceBackground, 640, 480, false},
-    {standard::hintBackground, 640, 480, false},
-    {standard::correct, 115, 115, false},
-    {standard::tryAgain, 104, 121, false},
-    {standard::butterfly48, 48, 48, true},
-    {standard::butterfly32, 32, 32, true},
-    {standard::butterfly16, 16, 16, true},
-    {standard::windowIcon32, 32, 32, true},
-    {standard::windowIcon16, 16, 16, true},
+#define pictures standard
+#include "designs/standard/Pictures.def"
+#undef pictures
 };
 
 const Expected kSecond[] = {
-    {second::background, 770, 454, false},
-    {second::banner, 480, 118, false},
-    {second::correct, 173, 119, false},
-    {second::tryAgain, 239, 118, false},
-    {second::hatBlue, 28, 30, true},
-    {second::girlBlue, 28, 30, true},
-    {second::hatRed, 28, 30, true},
-    {second::girlRed, 28, 30, true},
-    {second::hatYellow, 28, 30, true},
-    {second::girlYellow, 28, 30, true},
-    {second::birdhouseHeart, 20, 28, true},
-    {second::birdhouseRedRoof, 29, 28, true},
-    {second::birdhouseFence, 30, 30, true},
-    {second::birdhouseBlueRoof, 29, 28, true},
-    {second::birdhouseSunflower, 30, 30, true},
-    {second::bird, 20, 28, true},
-    {second::wreathTeal, 29, 37, true},
-    {second::wreathPurple, 29, 37, true},
-    {second::wreathFlowers, 29, 37, true},
-    {second::butterfly48, 48, 48, true},
-    {second::butterfly32, 32, 32, true},
-    {second::butterfly16, 16, 16, true},
-    {second::windowIcon32, 32, 32, true},
-    {second::windowIcon16, 16, 16, true},
+#define pictures second
+#include "designs/second/Pictures.def"
+#undef pictures
 };
+
+#undef PICTURE
 
 void expectPictures(std::span<const Expected> table) {
     for (const Expected& e : table) {
@@ -68,7 +46,7 @@ void expectPictures(std::span<const Expected> table) {
         EXPECT_EQ(image.width(), e.width);
         EXPECT_EQ(image.height(), e.height);
         // A background with holes would show the window colour through; an icon needs its clear corners.
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)) < 255, e.transparentGround);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)) < 255, e.ground == design::Ground::Clear);
     }
 }
 

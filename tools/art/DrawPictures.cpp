@@ -1,4 +1,5 @@
-// Draws every picture and icon of one build into a folder, for embedding as Qt resources.
+// Draws every picture and icon on one build's list (its Pictures.def) into a folder: what the
+// program embeds as Qt resources and what the desktop installs.
 #include "FishPictures.h"
 #include "Harbour.h"
 #include "Icons.h"
@@ -6,72 +7,39 @@
 #include "OptionPictures.h"
 #include "RosePictures.h"
 
+#include "designs/PictureList.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
-#include <functional>
-#include <vector>
+#include <span>
 
 namespace {
 
+using design::Ground;
+using design::PictureUse;
+
 struct Picture {
-    const char* file;
+    const char* file;   // without extension
     int width, height;  // checked here so a drawing slip fails the build, not the program
-    std::function<QImage()> draw;
+    Ground ground;
+    PictureUse use;
+    QImage (*draw)();
 };
 
-const QColor kBlue(40, 90, 210), kRed(215, 40, 50), kYellow(250, 205, 30);
+#define PICTURE(name, file, width, height, ground, use, ...) \
+    {file, width, height, Ground::ground, PictureUse::use, [] { using namespace art; return __VA_ARGS__; }},
 
-// Both programs carry the butterfly and the plain window icon, each in its own resources; the
-// window icon at 48 pixels is only installed, as Varnel's program icon for the desktop.
-std::vector<Picture> withIcons(std::vector<Picture> pictures) {
-    pictures.insert(pictures.end(), {
-        {"butterfly-48.png", 48, 48, [] { return art::butterfly(48); }},
-        {"butterfly-32.png", 32, 32, [] { return art::butterfly(32); }},
-        {"butterfly-16.png", 16, 16, [] { return art::butterfly(16); }},
-        {"window-icon-48.png", 48, 48, [] { return art::plainWindow(48); }},
-        {"window-icon-32.png", 32, 32, [] { return art::plainWindow(32); }},
-        {"window-icon-16.png", 16, 16, [] { return art::plainWindow(16); }},
-    });
-    return pictures;
-}
+const Picture kStandard[] = {
+#include "designs/standard/Pictures.def"
+};
 
-const std::vector<Picture>& standardPictures() {
-    static const std::vector<Picture> list = withIcons({
-        {"setup-background.png", 640, 480, art::harbourWithTitle},
-        {"practice-background.png", 640, 480, art::harbour},
-        {"hint-background.png", 640, 480, art::harbourWithPanel},
-        {"correct.png", 115, 115, art::leapingFishCorrect},
-        {"try-again.png", 104, 121, art::sadGoldfishTryAgain},
-    });
-    return list;
-}
+const Picture kSecond[] = {
+#include "designs/second/Pictures.def"
+};
 
-const std::vector<Picture>& secondPictures() {
-    static const std::vector<Picture> list = withIcons({
-        {"background.png", 770, 454, art::roseFieldWithTulipBlocks},
-        {"banner.png", 480, 118, art::titleBanner},
-        {"correct.png", 173, 119, art::letteredCorrect},
-        {"try-again.png", 239, 118, art::letteredTryAgain},
-        {"hat-blue.png", 28, 30, [] { return art::strawHat(kBlue); }},
-        {"girl-blue.png", 28, 30, [] { return art::girlInHat(kBlue); }},
-        {"hat-red.png", 28, 30, [] { return art::strawHat(kRed); }},
-        {"girl-red.png", 28, 30, [] { return art::girlInHat(kRed); }},
-        {"hat-yellow.png", 28, 30, [] { return art::strawHat(kYellow); }},
-        {"girl-yellow.png", 28, 30, [] { return art::girlInHat(kYellow); }},
-        {"birdhouse-heart.png", 20, 28, art::purpleBirdhouseWithHeart},
-        {"birdhouse-red-roof.png", 29, 28, art::redRoofBirdhouseWithFlowers},
-        {"birdhouse-fence.png", 30, 30, art::tealBirdhouseWithFence},
-        {"birdhouse-blue-roof.png", 29, 28, art::blueRoofBirdhouseWithFlowers},
-        {"birdhouse-sunflower.png", 30, 30, art::redBirdhouseWithSunflower},
-        {"bird.png", 20, 28, art::lightBlueBird},
-        {"wreath-teal.png", 29, 37, [] { return art::wreathAroundBirdhouse(QColor(40, 170, 170)); }},
-        {"wreath-purple.png", 29, 37, [] { return art::wreathAroundBirdhouse(QColor(150, 80, 200)); }},
-        {"wreath-flowers.png", 29, 37, art::flowerWreath},
-    });
-    return list;
-}
+#undef PICTURE
 
 bool everyPixelOpaque(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
@@ -80,22 +48,35 @@ bool everyPixelOpaque(const QImage& image) {
     return true;
 }
 
-bool drawAll(const std::vector<Picture>& pictures, const QDir& folder) {
+bool save(const QImage& image, const QString& path) {
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool drawAll(std::span<const Picture> pictures, const QDir& folder) {
     for (const Picture& picture : pictures) {
         const QImage image = picture.draw();
-        const QString path = folder.filePath(picture.file);
         if (image.width() != picture.width || image.height() != picture.height) {
             std::fprintf(stderr, "draw_pictures: %s is %dx%d, not %dx%d\n", picture.file, image.width(),
                          image.height(), picture.width, picture.height);
             return false;
         }
-        // Opaque pictures are stored without alpha; icons and option pictures keep theirs.
-        const QImage stored =
-            image.convertToFormat(everyPixelOpaque(image) ? QImage::Format_RGB32 : QImage::Format_ARGB32);
-        if (!stored.save(path, "PNG")) {
-            std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(path));
+        const bool opaque = everyPixelOpaque(image);
+        if (opaque != (picture.ground == Ground::Opaque)) {
+            std::fprintf(stderr, "draw_pictures: %s is listed as %s but drawn %s\n", picture.file,
+                         opaque ? "clear" : "opaque", opaque ? "opaque" : "with clear pixels");
             return false;
         }
+        // Opaque pictures are stored without alpha; icons and option pictures keep theirs.
+        const QImage stored = image.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+        const QString file = QString::fromUtf8(picture.file);
+        if (picture.use != PictureUse::Desktop &&
+            !save(stored, folder.filePath(QString::fromUtf8(DESIGN_EMBEDDED_FILE("%1")).arg(file))))
+            return false;
+        if (picture.use != PictureUse::Program && !save(stored, folder.filePath(file + ".png")))
+            return false;
     }
     return true;
 }
@@ -110,10 +91,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString build = QString::fromLocal8Bit(argv[1]);
-    const std::vector<Picture>* pictures = build == "standard" ? &standardPictures()
-                                           : build == "second" ? &secondPictures()
-                                                               : nullptr;
-    if (pictures == nullptr) {
+    std::span<const Picture> pictures;
+    if (build == "standard")
+        pictures = kStandard;
+    else if (build == "second")
+        pictures = kSecond;
+    else {
         std::fprintf(stderr, "draw_pictures: unknown build %s\n", argv[1]);
         return 2;
     }
@@ -122,5 +105,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "draw_pictures: cannot make %s\n", argv[2]);
         return 1;
     }
-    return drawAll(*pictures, folder) ? 0 : 1;
+    return drawAll(pictures, folder) ? 0 : 1;
 }

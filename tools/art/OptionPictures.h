@@ -6,6 +6,10 @@
 
 namespace art {
 
+// The hats' ribbons, one colour for each divisor button, and the houses inside the two wreaths.
+inline const QColor kRibbonBlue(40, 90, 210), kRibbonRed(215, 40, 50), kRibbonYellow(250, 205, 30);
+inline const QColor kHouseTeal(40, 170, 170), kHousePurple(150, 80, 200);
+
 QImage strawHat(const QColor& ribbon);    // 28 x 30, seen from above
 QImage girlInHat(const QColor& ribbon);   // 28 x 30
 
