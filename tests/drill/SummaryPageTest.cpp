@@ -71,11 +71,16 @@ TEST_P(SummaryPageCases, WholePageLineByLine) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, SummaryPageCases,
     ::testing::Values(
-        PageCase{"right after the first Begin Practice", "Mia", {0, 0, 0, 0, 2, 5}},
-        PageCase{"empty name", "", {4, 3, 1, 2, 1, 2}},
-        PageCase{"name typed with blanks around it", "  Ola Berg ", {1, 1, 0, 0, 3, 6}},
-        PageCase{"counts at their largest", "Kit", {32767, 32767, 32767, 32767, 3, 6}},
-        PageCase{"name in UTF-8", "Zoë Ødegård", {9, 5, 4, 7, 2, 4}}),
+        PageCase{.what = "right after the first Begin Practice", .name = "Mia",
+                 .counts = {.questions = 0, .correct = 0, .wrong = 0, .hints = 0, .outside = 2, .inside = 5}},
+        PageCase{.what = "empty name", .name = "",
+                 .counts = {.questions = 4, .correct = 3, .wrong = 1, .hints = 2, .outside = 1, .inside = 2}},
+        PageCase{.what = "name typed with blanks around it", .name = "  Ola Berg ",
+                 .counts = {.questions = 1, .correct = 1, .wrong = 0, .hints = 0, .outside = 3, .inside = 6}},
+        PageCase{.what = "counts at their largest", .name = "Kit",
+                 .counts = {.questions = 32767, .correct = 32767, .wrong = 32767, .hints = 32767, .outside = 3, .inside = 6}},
+        PageCase{.what = "name in UTF-8", .name = "Zoë Ødegård",
+                 .counts = {.questions = 9, .correct = 5, .wrong = 4, .hints = 7, .outside = 2, .inside = 4}}),
     [](const auto& info) {
         std::string id;
         for (char ch : std::string(info.param.what))

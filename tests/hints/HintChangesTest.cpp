@@ -15,13 +15,13 @@ TEST(HintChanges, NewDivisorMidColumnRunsOnWithTheOldWorkingNumber) {
     s.press(5);
     s.drill.hintDivisor = 99;
     expectPresses(s, {
-        {6, L::lblMult, 1, "99", "Multiply", false, 15},
-        {7, L::lblSubtract, 1, "-84", "Subtract", false, 15},
-        {8, L::lblBringDown, 1, "6", "Bring Down", false, -834},
-        {9, L::lblAnswer, 2, "-9", "Divide ", false, -834},
-        {10, L::lblMult, 2, "-891", "Multiply", false, -834},
-        {11, L::lblSubtract, 2, "57", "Subtract", false, -834},
-        {12, L::lblRemainder, 0, "57", "Subtract", false, -834},
+        {.press = 6, .label = L::lblMult, .member = 1, .text = "99", .bordered = "Multiply", .zeros = false, .working = 15},
+        {.press = 7, .label = L::lblSubtract, .member = 1, .text = "-84", .bordered = "Subtract", .zeros = false, .working = 15},
+        {.press = 8, .label = L::lblBringDown, .member = 1, .text = "6", .bordered = "Bring Down", .zeros = false, .working = -834},
+        {.press = 9, .label = L::lblAnswer, .member = 2, .text = "-9", .bordered = "Divide ", .zeros = false, .working = -834},
+        {.press = 10, .label = L::lblMult, .member = 2, .text = "-891", .bordered = "Multiply", .zeros = false, .working = -834},
+        {.press = 11, .label = L::lblSubtract, .member = 2, .text = "57", .bordered = "Subtract", .zeros = false, .working = -834},
+        {.press = 12, .label = L::lblRemainder, .member = 0, .text = "57", .bordered = "Subtract", .zeros = false, .working = -834},
     });
     expectClosingPress(s);
 }
@@ -40,13 +40,13 @@ TEST(HintChanges, FewerColumnsEndTheDivisionEarlier) {
     s.press(5);
     s.drill.digitsInside = 3;
     expectPresses(s, {
-        {6, L::lblMult, 1, "7", "Multiply", false, 12},
-        {7, L::lblSubtract, 1, "5", "Subtract", false, 12},
-        {8, L::lblBringDown, 1, "5", "Bring Down", false, 55},
-        {9, L::lblAnswer, 2, "7", "Divide ", false, 55},
-        {10, L::lblMult, 2, "49", "Multiply", false, 55},
-        {11, L::lblSubtract, 2, "6", "Subtract", false, 55},
-        {12, L::lblRemainder, 0, "6", "Subtract", false, 55},
+        {.press = 6, .label = L::lblMult, .member = 1, .text = "7", .bordered = "Multiply", .zeros = false, .working = 12},
+        {.press = 7, .label = L::lblSubtract, .member = 1, .text = "5", .bordered = "Subtract", .zeros = false, .working = 12},
+        {.press = 8, .label = L::lblBringDown, .member = 1, .text = "5", .bordered = "Bring Down", .zeros = false, .working = 55},
+        {.press = 9, .label = L::lblAnswer, .member = 2, .text = "7", .bordered = "Divide ", .zeros = false, .working = 55},
+        {.press = 10, .label = L::lblMult, .member = 2, .text = "49", .bordered = "Multiply", .zeros = false, .working = 55},
+        {.press = 11, .label = L::lblSubtract, .member = 2, .text = "6", .bordered = "Subtract", .zeros = false, .working = 55},
+        {.press = 12, .label = L::lblRemainder, .member = 0, .text = "6", .bordered = "Subtract", .zeros = false, .working = 55},
     });
     expectClosingPress(s);
 }
@@ -78,10 +78,10 @@ TEST(HintChanges, MoreColumnsAfterTheRemainderGoOnFromItsWorkingNumber) {
     s.press(12);
     s.drill.digitsInside = 4;
     expectPresses(s, {
-        {13, L::lblAnswer, 3, "3", "Divide +Subtract", false, 36},
-        {14, L::lblMult, 3, "36", "Multiply+Subtract", false, 36},
-        {15, L::lblSubtract, 3, "0", "Subtract", false, 36},
-        {16, L::lblRemainder, 0, "0", "Subtract", false, 36},
+        {.press = 13, .label = L::lblAnswer, .member = 3, .text = "3", .bordered = "Divide +Subtract", .zeros = false, .working = 36},
+        {.press = 14, .label = L::lblMult, .member = 3, .text = "36", .bordered = "Multiply+Subtract", .zeros = false, .working = 36},
+        {.press = 15, .label = L::lblSubtract, .member = 3, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
+        {.press = 16, .label = L::lblRemainder, .member = 0, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
     });
     expectClosingPress(s);
 }
@@ -110,8 +110,8 @@ TEST(HintChanges, TheLargestDivisorStillWorksWhileItsResultsFit) {
     s.press(5);
     s.drill.hintDivisor = INT32_MAX;
     expectPresses(s, {
-        {6, L::lblMult, 1, "2147483647", "Multiply", false, 15},
-        {7, L::lblSubtract, 1, "-2147483632", "Subtract", false, 15},
+        {.press = 6, .label = L::lblMult, .member = 1, .text = "2147483647", .bordered = "Multiply", .zeros = false, .working = 15},
+        {.press = 7, .label = L::lblSubtract, .member = 1, .text = "-2147483632", .bordered = "Subtract", .zeros = false, .working = 15},
     });
     expectClosingPress(s);  // (15 - 2147483647) x 10 does not fit
 }

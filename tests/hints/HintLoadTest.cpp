@@ -24,13 +24,24 @@ struct LoadCase {
 };
 
 const LoadCase loadCases[] = {
-    {"WorkedExample", 12, 156, 3, 1, " 12", {"1", "5", "6"}, {0, 6, 5, 1, 0, 0, 0}, 1},
-    {"FewerDigitsThanColumns", 7, 7, 2, 0, " 7", {"0", "7"}, {0, 7, 0, 0, 0, 0, 0}, 0},
-    {"DividendZero", 5, 0, 3, 0, " 5", {"0", "0", "0"}, {0, 0, 0, 0, 0, 0, 0}, 0},
-    {"MoreDigitsThanColumns", 12, 156, 2, 1, " 12", {"15", "6"}, {0, 6, 15, 0, 0, 0, 0}, 15},
-    {"SixDigits", 999, 908070, 6, 1, " 999", {"9", "0", "8", "0", "7", "0"}, {0, 0, 7, 0, 8, 0, 9}, 9},
-    {"LargestValue", 1, 2147483647, 6, 0, " 1", {"21474", "8", "3", "6", "4", "7"},
-     {0, 7, 4, 6, 3, 8, 21474}, 21474},
+    {.name = "WorkedExample", .divisor = 12, .dividend = 156, .digitsInside = 3, .wantRemainders = 1,
+     .divisorCaption = " 12", .dividendCaptions = {"1", "5", "6"},
+     .dividendDigits = {0, 6, 5, 1, 0, 0, 0}, .workingNumber = 1},
+    {.name = "FewerDigitsThanColumns", .divisor = 7, .dividend = 7, .digitsInside = 2, .wantRemainders = 0,
+     .divisorCaption = " 7", .dividendCaptions = {"0", "7"},
+     .dividendDigits = {0, 7, 0, 0, 0, 0, 0}, .workingNumber = 0},
+    {.name = "DividendZero", .divisor = 5, .dividend = 0, .digitsInside = 3, .wantRemainders = 0,
+     .divisorCaption = " 5", .dividendCaptions = {"0", "0", "0"},
+     .dividendDigits = {0, 0, 0, 0, 0, 0, 0}, .workingNumber = 0},
+    {.name = "MoreDigitsThanColumns", .divisor = 12, .dividend = 156, .digitsInside = 2, .wantRemainders = 1,
+     .divisorCaption = " 12", .dividendCaptions = {"15", "6"},
+     .dividendDigits = {0, 6, 15, 0, 0, 0, 0}, .workingNumber = 15},
+    {.name = "SixDigits", .divisor = 999, .dividend = 908070, .digitsInside = 6, .wantRemainders = 1,
+     .divisorCaption = " 999", .dividendCaptions = {"9", "0", "8", "0", "7", "0"},
+     .dividendDigits = {0, 0, 7, 0, 8, 0, 9}, .workingNumber = 9},
+    {.name = "LargestValue", .divisor = 1, .dividend = 2147483647, .digitsInside = 6, .wantRemainders = 0,
+     .divisorCaption = " 1", .dividendCaptions = {"21474", "8", "3", "6", "4", "7"},
+     .dividendDigits = {0, 7, 4, 6, 3, 8, 21474}, .workingNumber = 21474},
 };
 
 class HintLoadCases : public testing::TestWithParam<LoadCase> {};

@@ -98,12 +98,12 @@ inline const PressEffects closingEffects{ZerosVisibility{false}, CloseWindow{}};
 // One press as the window shows it afterwards.
 struct PressRow {
     int press;  // counted from the load, for the failure message
-    HintLabel label;
+    HintLabel label;  // the one caption the press writes
     int16_t member;
     const char* text;
-    const char* borderedWords;
-    bool zerosVisible;
-    int32_t workingNumber;
+    const char* bordered;  // the bordered step words, joined by "+"
+    bool zeros;            // txtZeros visible
+    int32_t working;       // the working number afterwards
 };
 
 // Presses once per row and checks the single caption written and the window after it.
@@ -115,9 +115,9 @@ inline void expectPresses(HintSession& session, const std::vector<PressRow>& row
         for (const CaptionWrite& write : writes)
             EXPECT_EQ(write, (CaptionWrite{row.label, row.member, row.text}));
         EXPECT_EQ(writes.size(), 1u);
-        EXPECT_EQ(session.labels.borderedWords(), row.borderedWords);
-        EXPECT_EQ(session.labels.zerosVisible, row.zerosVisible);
-        EXPECT_EQ(session.state.workingNumber, row.workingNumber);
+        EXPECT_EQ(session.labels.borderedWords(), row.bordered);
+        EXPECT_EQ(session.labels.zerosVisible, row.zeros);
+        EXPECT_EQ(session.state.workingNumber, row.working);
         EXPECT_FALSE(session.labels.closed);
     }
 }

@@ -10,18 +10,18 @@ using L = HintLabel;
 TEST(HintSteps, WorkedExampleTwelveIntoOneHundredFiftySix) {
     HintSession s(12, 156, 3);
     expectPresses(s, {
-        {1, L::lblAnswer, 0, "0", "Divide ", true, 1},
-        {2, L::lblMult, 0, "0", "Multiply", false, 1},
-        {3, L::lblSubtract, 0, "1", "Subtract", false, 1},
-        {4, L::lblBringDown, 0, "5", "Bring Down", false, 15},
-        {5, L::lblAnswer, 1, "1", "Divide ", false, 15},
-        {6, L::lblMult, 1, "12", "Multiply", false, 15},
-        {7, L::lblSubtract, 1, "3", "Subtract", false, 15},
-        {8, L::lblBringDown, 1, "6", "Bring Down", false, 36},
-        {9, L::lblAnswer, 2, "3", "Divide ", false, 36},
-        {10, L::lblMult, 2, "36", "Multiply", false, 36},
-        {11, L::lblSubtract, 2, "0", "Subtract", false, 36},
-        {12, L::lblRemainder, 0, "0", "Subtract", false, 36},
+        {.press = 1, .label = L::lblAnswer, .member = 0, .text = "0", .bordered = "Divide ", .zeros = true, .working = 1},
+        {.press = 2, .label = L::lblMult, .member = 0, .text = "0", .bordered = "Multiply", .zeros = false, .working = 1},
+        {.press = 3, .label = L::lblSubtract, .member = 0, .text = "1", .bordered = "Subtract", .zeros = false, .working = 1},
+        {.press = 4, .label = L::lblBringDown, .member = 0, .text = "5", .bordered = "Bring Down", .zeros = false, .working = 15},
+        {.press = 5, .label = L::lblAnswer, .member = 1, .text = "1", .bordered = "Divide ", .zeros = false, .working = 15},
+        {.press = 6, .label = L::lblMult, .member = 1, .text = "12", .bordered = "Multiply", .zeros = false, .working = 15},
+        {.press = 7, .label = L::lblSubtract, .member = 1, .text = "3", .bordered = "Subtract", .zeros = false, .working = 15},
+        {.press = 8, .label = L::lblBringDown, .member = 1, .text = "6", .bordered = "Bring Down", .zeros = false, .working = 36},
+        {.press = 9, .label = L::lblAnswer, .member = 2, .text = "3", .bordered = "Divide ", .zeros = false, .working = 36},
+        {.press = 10, .label = L::lblMult, .member = 2, .text = "36", .bordered = "Multiply", .zeros = false, .working = 36},
+        {.press = 11, .label = L::lblSubtract, .member = 2, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
+        {.press = 12, .label = L::lblRemainder, .member = 0, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
     });
     expectClosingPress(s);
 }
@@ -29,18 +29,18 @@ TEST(HintSteps, WorkedExampleTwelveIntoOneHundredFiftySix) {
 TEST(HintSteps, ZeroInTheMiddleAndARemainder) {
     HintSession s(4, 823, 3);
     expectPresses(s, {
-        {1, L::lblAnswer, 0, "2", "Divide ", false, 8},
-        {2, L::lblMult, 0, "8", "Multiply", false, 8},
-        {3, L::lblSubtract, 0, "0", "Subtract", false, 8},
-        {4, L::lblBringDown, 0, "2", "Bring Down", false, 2},
-        {5, L::lblAnswer, 1, "0", "Divide ", true, 2},
-        {6, L::lblMult, 1, "0", "Multiply", false, 2},
-        {7, L::lblSubtract, 1, "2", "Subtract", false, 2},
-        {8, L::lblBringDown, 1, "3", "Bring Down", false, 23},
-        {9, L::lblAnswer, 2, "5", "Divide ", false, 23},
-        {10, L::lblMult, 2, "20", "Multiply", false, 23},
-        {11, L::lblSubtract, 2, "3", "Subtract", false, 23},
-        {12, L::lblRemainder, 0, "3", "Subtract", false, 23},
+        {.press = 1, .label = L::lblAnswer, .member = 0, .text = "2", .bordered = "Divide ", .zeros = false, .working = 8},
+        {.press = 2, .label = L::lblMult, .member = 0, .text = "8", .bordered = "Multiply", .zeros = false, .working = 8},
+        {.press = 3, .label = L::lblSubtract, .member = 0, .text = "0", .bordered = "Subtract", .zeros = false, .working = 8},
+        {.press = 4, .label = L::lblBringDown, .member = 0, .text = "2", .bordered = "Bring Down", .zeros = false, .working = 2},
+        {.press = 5, .label = L::lblAnswer, .member = 1, .text = "0", .bordered = "Divide ", .zeros = true, .working = 2},
+        {.press = 6, .label = L::lblMult, .member = 1, .text = "0", .bordered = "Multiply", .zeros = false, .working = 2},
+        {.press = 7, .label = L::lblSubtract, .member = 1, .text = "2", .bordered = "Subtract", .zeros = false, .working = 2},
+        {.press = 8, .label = L::lblBringDown, .member = 1, .text = "3", .bordered = "Bring Down", .zeros = false, .working = 23},
+        {.press = 9, .label = L::lblAnswer, .member = 2, .text = "5", .bordered = "Divide ", .zeros = false, .working = 23},
+        {.press = 10, .label = L::lblMult, .member = 2, .text = "20", .bordered = "Multiply", .zeros = false, .working = 23},
+        {.press = 11, .label = L::lblSubtract, .member = 2, .text = "3", .bordered = "Subtract", .zeros = false, .working = 23},
+        {.press = 12, .label = L::lblRemainder, .member = 0, .text = "3", .bordered = "Subtract", .zeros = false, .working = 23},
     });
     expectClosingPress(s);
 }

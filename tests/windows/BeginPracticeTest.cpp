@@ -30,13 +30,20 @@ struct CheckCase {
 
 TEST_P(BeginPractice, ChecksTheLengthsAndKeepsWhatItRead) {
     const CheckCase cases[] = {
-        {"nothing selected", 0, 0, -1, false, 0, 0, 0},
-        {"only a dividend length", 0, 4, 1, false, 0, 4, 1},
-        {"only a divisor length", 2, 0, 0, false, 2, 0, 0},
-        {"divisor longer than dividend", 3, 2, 1, false, 3, 2, 1},
-        {"equal lengths", 2, 2, 1, true, 2, 2, 1},
-        {"three and three", 3, 3, 0, true, 3, 3, 0},
-        {"remainder group left empty", 1, 5, -1, true, 1, 5, 0},
+        {.what = "nothing selected", .outside = 0, .inside = 0, .remainder = -1, .passes = false,
+         .digitsOutside = 0, .digitsInside = 0, .wantRemainders = 0},
+        {.what = "only a dividend length", .outside = 0, .inside = 4, .remainder = 1, .passes = false,
+         .digitsOutside = 0, .digitsInside = 4, .wantRemainders = 1},
+        {.what = "only a divisor length", .outside = 2, .inside = 0, .remainder = 0, .passes = false,
+         .digitsOutside = 2, .digitsInside = 0, .wantRemainders = 0},
+        {.what = "divisor longer than dividend", .outside = 3, .inside = 2, .remainder = 1, .passes = false,
+         .digitsOutside = 3, .digitsInside = 2, .wantRemainders = 1},
+        {.what = "equal lengths", .outside = 2, .inside = 2, .remainder = 1, .passes = true,
+         .digitsOutside = 2, .digitsInside = 2, .wantRemainders = 1},
+        {.what = "three and three", .outside = 3, .inside = 3, .remainder = 0, .passes = true,
+         .digitsOutside = 3, .digitsInside = 3, .wantRemainders = 0},
+        {.what = "remainder group left empty", .outside = 1, .inside = 5, .remainder = -1, .passes = true,
+         .digitsOutside = 1, .digitsInside = 5, .wantRemainders = 0},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.what);
