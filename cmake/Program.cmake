@@ -61,6 +61,7 @@ function(add_program)
     add_executable(${PROGRAM_NAME} WIN32 ${arg_SOURCE})
     target_link_libraries(${PROGRAM_NAME} PRIVATE ${designs})
     set_target_properties(${PROGRAM_NAME} PROPERTIES PROGRAM_ICON_FILES ${icon})
+    set_property(GLOBAL APPEND PROPERTY DELIVERED_PROGRAMS ${PROGRAM_NAME})
     install(TARGETS ${PROGRAM_NAME} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
 
     set(out ${CMAKE_CURRENT_BINARY_DIR}/${component})

@@ -1,25 +1,30 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running (and, unless --run-only, testing;
-# with --bench, the start-up benchmark) need; only those that are missing, so it does nothing
-# when all are there.
+# with --bench, the start-up benchmark; with --package, making the programs' packages) need;
+# only those that are missing, so it does nothing when all are there.
 set -euo pipefail
 
 run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libcups2-dev libxcb1-dev
-  fonts-comic-neue fonts-liberation2 fonts-dejavu-core fonts-urw-base35
 )
+mapfile -t fonts < <(grep -v '^#' "$(dirname "$0")/font-packages.txt")
+run_packages+=("${fonts[@]}")
+# Making the Debian packages: dpkg-shlibdeps works out their library dependencies, and CPack
+# finds the executables with file.
+package_packages=(dpkg-dev file)
 # The start-up benchmark's probe watches the X server through xcb (libxcb1-dev, above), on Xvfb.
 bench_packages=(xvfb)
-# The tests drive a private print service and read the printed pages back as text, and
-# validate the desktop entries and the metainfo.
+# The tests drive a private print service and read the printed pages back as text, validate
+# the desktop entries and the metainfo, and make and unpack the packages.
 test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils
-  desktop-file-utils appstream)
+  desktop-file-utils appstream "${package_packages[@]}")
 
 packages=("${run_packages[@]}")
 case "${1:-}" in
   --run-only) ;;
   --bench) packages+=("${bench_packages[@]}") ;;
+  --package) packages+=("${package_packages[@]}") ;;
   *) packages+=("${test_packages[@]}") ;;
 esac
 

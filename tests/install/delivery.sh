@@ -86,6 +86,47 @@ check_metainfo() {
   grep -q '<developer_name>The Varnel maintainers</developer_name>' "$file"
 }
 
+# package CPACK BUILD_DIR FOLDER: makes the build's packages in FOLDER and unpacks each into
+# FOLDER/<package>.
+check_package() {
+  need_packaging
+  rm -rf "$3"
+  "$1" -G DEB --config "$2/CPackConfig.cmake" -B "$3"
+  local deb
+  for deb in "$3"/*.deb; do
+    dpkg-deb -x "$deb" "$3/$(dpkg-deb -f "$deb" Package)"
+  done
+}
+
+need_packaging() { need dpkg-deb; need dpkg-shlibdeps; need file; }
+
+# packaged FOLDER PROGRAM: the program's package lists its files and names its version,
+# maintainer, licence and what it needs.
+check_packaged() {
+  need_packaging
+  local deb depends
+  deb=$(echo "$1/${2,,}_"*.deb)
+  diff -u <(expected_files "$2" | sed 's|^|usr/|') \
+          <(dpkg-deb -c "$deb" | grep -v '^d' | sed 's|.* \./||' | sort)
+  diff -u <(printf '%s\n' "Package: ${2,,}" "Version: 1.02" "Maintainer: The Varnel maintainers" \
+              "Section: education") \
+          <(dpkg-deb -f "$deb" Package Version Maintainer Section)
+  [[ -n "$(dpkg-deb -f "$deb" Description)" ]]
+  depends=$(dpkg-deb -f "$deb" Depends)
+  # The fonts the designs' substitutes come from, the print service's library, and Qt.
+  for package in fonts-comic-neue fonts-liberation2 libcups2 libqt6widgets6; do
+    [[ ", $depends," == *", $package"[\ ,]* ]] || { echo "Depends lacks $package: $depends"; exit 1; }
+  done
+  grep -q '^License: GPL-3+' "$1/${2,,}/usr/share/doc/${2,,}/copyright"
+}
+
+# unpacked CHECK TREE PROGRAM ...: one of the checks above on an unpacked package, which
+# is not there when the packaging tools are missing.
+check_unpacked() {
+  need_packaging
+  "check_$1" "${@:2}"
+}
+
 # starts PREFIX PROGRAM PROBE: the desktop entry's command, found on the PATH, starts offscreen
 # with the set-up window.
 check_starts() {

@@ -1,0 +1,36 @@
+# One Debian package per program (`cpack --preset release`), named after it in lower case.
+get_property(programs GLOBAL PROPERTY DELIVERED_PROGRAMS)
+file(STRINGS ${PROJECT_SOURCE_DIR}/scripts/font-packages.txt font_packages REGEX "^[^#]")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_VERSION ${VERSION_ProductVersion})
+set(CPACK_PACKAGE_VENDOR ${VERSION_CompanyName})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROGRAM_SUMMARY})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VERSION_CompanyName})
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beside the libraries it links: the fonts the designs need, and libcups, which Print Summary
+# asks whether the print service took the job.
+list(JOIN font_packages ", " font_depends)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${font_depends}, libcups2")
+
+set(CPACK_COMPONENTS_ALL)
+foreach(program IN LISTS programs)
+    string(TOLOWER ${program} package)
+    string(TOUPPER ${package} upper)
+    list(APPEND CPACK_COMPONENTS_ALL ${package})
+    set(CPACK_DEBIAN_${upper}_PACKAGE_NAME ${package})
+    # CPack puts the summary above this as the first line.
+    set(CPACK_COMPONENT_${upper}_DESCRIPTION
+"${program} is a drill program for pupils who practise long division with a
+remainder, digit by digit as on paper: it poses random questions of the shape
+the pupil chooses, checks the typed quotient and remainder, works the question
+step by step in a hint window and prints a summary on the default printer.
+Varnel and Zorvane are the same drill with different window designs.")
+endforeach()
+include(CPack)

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the two programs' Debian packages, varnel and zorvane, from the release build into
+# build/packages.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh --package
+cmake --workflow --preset packages
+ls build/packages/*.deb
