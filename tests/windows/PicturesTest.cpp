@@ -85,3 +85,21 @@ TEST(Pictures, HintPanelIsWashedOutOnlyInsideItsRectangle) {
 }
 
 }  // namespace
+
+namespace {
+
+// The title stands in the sky that the set-up window leaves free: above the name label and the
+// Begin Practice button (70 pixels down), left of that button (500 across), and it is large.
+TEST(Pictures, SetUpTitleStandsInTheFreeSky) {
+    const QImage practice(standard::practiceBackground), setUp(standard::setUpBackground);
+    QRect title;
+    for (int y = 0; y < setUp.height(); ++y)
+        for (int x = 0; x < setUp.width(); ++x)
+            if (setUp.pixel(x, y) != practice.pixel(x, y)) title |= QRect(x, y, 1, 1);
+    EXPECT_TRUE(QRect(0, 0, 500, 70).contains(title))
+        << title.x() << "," << title.y() << " " << title.width() << "x" << title.height();
+    EXPECT_GE(title.width(), 240);
+    EXPECT_GE(title.height(), 50);
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include "ArtKit.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QLinearGradient>
 #include <QPen>
 #include <QRadialGradient>
@@ -272,14 +273,26 @@ QImage harbourWithTitle() {
     QPainter p(&image);
     smooth(p);
     const QString title = "Varnel";
-    QFont f = font("DejaVu Serif", 128, true);
-    const double width = QFontMetricsF(f).horizontalAdvance(title);
-    const QPointF origin((kWidth - width) / 2, 168);
-    // A soft dark halo keeps the white letters readable on the pale sky.
+    // The set-up window's controls start 72 pixels down on the right and 88 on the left, so the
+    // title stays in the sky above them, left of the Begin Practice button at pixel 504.
+    const QRectF sky(8, 4, 488, 58);
+    QFont f = font("DejaVu Serif", 96, true);
+    QPainterPath shape;
+    for (;;) {
+        shape = QPainterPath();
+        shape.addText(QPointF(0, 0), f, title);
+        const QRectF ink = shape.boundingRect();
+        if ((ink.width() <= sky.width() && ink.height() <= sky.height()) || f.pixelSize() <= 12)
+            break;
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    const QRectF ink = shape.boundingRect();
+    const QPointF origin = sky.center() - ink.center();
+    // A dark halo and edge keep the white letters readable on the clouds and the pale sky.
     for (int i = 4; i >= 1; --i)
-        outlinedText(p, origin + QPointF(i * 0.8, i * 0.8), f, title, QColor(20, 40, 80, 40),
-                     QColor(20, 40, 80, 40), i * 1.5);
-    outlinedText(p, origin, f, title, Qt::white, QColor(235, 240, 250), 1);
+        outlinedText(p, origin + QPointF(i * 0.8, i * 0.8), f, title, QColor(20, 40, 80, 50),
+                     QColor(20, 40, 80, 50), i * 1.5);
+    outlinedText(p, origin, f, title, Qt::white, QColor(40, 60, 100), 2);
     return image;
 }
 
