@@ -71,8 +71,9 @@ check_desktop() {
   local file
   file="$1/share/applications/$(desktop_id "$2").desktop"
   desktop-file-validate "$file"
-  diff -u <(printf '%s\n' "Name=$2" "Exec=$2" "Categories=Education;Math;Qt;") \
-          <(grep -E '^(Name|Exec|Categories)=' "$file")
+  # On X11 the desktop matches the windows to the entry by their class, the program's name.
+  diff -u <(printf '%s\n' "Name=$2" "Exec=$2" "StartupWMClass=$2" "Categories=Education;Math;Qt;") \
+          <(grep -E '^(Name|Exec|StartupWMClass|Categories)=' "$file")
 }
 
 # metainfo PREFIX PROGRAM: the metainfo passes appstreamcli validate and names release and licence.
@@ -120,13 +121,6 @@ check_packaged() {
   grep -q '^License: GPL-3+' "$1/${2,,}/usr/share/doc/${2,,}/copyright"
 }
 
-# unpacked CHECK TREE PROGRAM ...: one of the checks above on an unpacked package, which
-# is not there when the packaging tools are missing.
-check_unpacked() {
-  need_packaging
-  "check_$1" "${@:2}"
-}
-
 # starts PREFIX PROGRAM PROBE: the desktop entry's command, found on the PATH, starts offscreen
 # with the set-up window.
 check_starts() {
@@ -138,6 +132,21 @@ check_starts() {
           <(PATH="$1/bin:$PATH" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$3" \
               ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
               timeout 60 $command)
+}
+
+# headless RUN_SCRIPT: without a desktop session the run script says so at once and fails.
+check_headless() {
+  local output status=0
+  output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$1" 2>&1) || status=$?
+  [[ $status -eq 1 && "$output" == "Varnel needs a desktop session"* ]] || {
+    echo "status $status: $output"; exit 1; }
+}
+
+# unpacked CHECK TREE PROGRAM ...: one of the checks above on an unpacked package, which
+# is not there when the packaging tools are missing.
+check_unpacked() {
+  need_packaging
+  "check_$1" "${@:2}"
 }
 
 "check_$1" "${@:2}"
