@@ -6,7 +6,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_VERSION ${VERSION_ProductVersion})
 set(CPACK_PACKAGE_VENDOR ${VERSION_CompanyName})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROGRAM_SUMMARY})
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -14,8 +13,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VERSION_CompanyName})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beside the libraries it links: the fonts the designs need, and libcups, which Print Summary
-# asks whether the print service took the job.
+# Beside the libraries that dpkg-shlibdeps finds: the fonts the designs need, and libcups2,
+# through which Print Summary reaches the print service even where the program does not link it.
 list(JOIN font_packages ", " font_depends)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${font_depends}, libcups2")
 

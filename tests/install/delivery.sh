@@ -34,11 +34,11 @@ expected_files() {
 # The value of KEY in a desktop entry.
 entry() { sed -n "s/^$2=//p" "$1"; }
 
-# version EXECUTABLE PROGRAM: the executable's .version section holds its table.
+# version PREFIX PROGRAM: the installed executable's .version section holds its table.
 check_version() {
   need readelf
   diff -u <(expected_version "$2") \
-          <(readelf -p .version "$1" | sed -n 's/^ *\[ *[0-9a-f]*\]  //p')
+          <(readelf -p .version "$1/bin/$2" | sed -n 's/^ *\[ *[0-9a-f]*\]  //p')
 }
 
 # install CMAKE BUILD_DIR PROGRAM PREFIX: installs one program's component into an empty prefix.
@@ -52,13 +52,18 @@ check_files() {
   diff -u <(expected_files "$2") <(cd "$1" && find . ! -type d | sed 's|^\./||' | sort)
 }
 
-# icons PREFIX PROGRAM DRAWN: the entry's icon is the program icon drawn as DRAWN-<size>.png.
+# icons PREFIX PROGRAM PICTURES: the entry's icon is the program's icon as drawn in PICTURES:
+# the plain window for Varnel, the butterfly for Zorvane.
 check_icons() {
-  local icon size file width height
+  local icon drawn size file width height
   icon=$(entry "$1/share/applications/$(desktop_id "$2").desktop" Icon)
+  case "$2" in
+    Varnel) drawn=window-icon ;;
+    Zorvane) drawn=butterfly ;;
+  esac
   for size in 16 32 48; do
     file="$1/share/icons/hicolor/${size}x${size}/apps/$icon.png"
-    cmp "$3-$size.png" "$file"
+    cmp "$3/$drawn-$size.png" "$file"
     # A PNG's width and height are the big-endian words at bytes 16 and 20.
     read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$file")
     [[ "$width $height" == "$size $size" ]] || { echo "$file is ${width}x$height"; exit 1; }
