@@ -11,7 +11,8 @@ function(_c_string out value)
 endfunction()
 
 # Completes one build's version table with its own entries and names its program icon, the
-# picture drawn as <ICON>-48.png, -32.png and -16.png among the build's pictures.
+# picture drawn as <ICON>-48.png, -32.png and -16.png among the build's pictures (the path
+# without the size is the design library's PROGRAM_ICON_BASE).
 function(add_version_table build)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "INTERNAL_NAME;ORIGINAL_FILENAME;ICON" "")
     set(INTERNAL_NAME ${arg_INTERNAL_NAME})
@@ -45,7 +46,7 @@ function(add_version_table build)
     set_target_properties(designs_${build} PROPERTIES
         PROGRAM_NAME ${INTERNAL_NAME}
         PROGRAM_DESKTOP_ID ${DESKTOP_ID}
-        PROGRAM_ICON_FILES "${CMAKE_CURRENT_BINARY_DIR}/pictures/${arg_ICON}")
+        PROGRAM_ICON_BASE "${CMAKE_CURRENT_BINARY_DIR}/pictures/${arg_ICON}")
 endfunction()
 
 # One program: the executable named after its build's InternalName, and what installs with it,
@@ -55,12 +56,12 @@ function(add_program)
     set(designs designs_${arg_DESIGNS})
     get_target_property(PROGRAM_NAME ${designs} PROGRAM_NAME)
     get_target_property(DESKTOP_ID ${designs} PROGRAM_DESKTOP_ID)
-    get_target_property(icon ${designs} PROGRAM_ICON_FILES)
+    get_target_property(icon ${designs} PROGRAM_ICON_BASE)
     string(TOLOWER ${PROGRAM_NAME} component)
 
     add_executable(${PROGRAM_NAME} WIN32 ${arg_SOURCE})
     target_link_libraries(${PROGRAM_NAME} PRIVATE ${designs})
-    set_target_properties(${PROGRAM_NAME} PROPERTIES PROGRAM_ICON_FILES ${icon})
+    set_target_properties(${PROGRAM_NAME} PROPERTIES PROGRAM_ICON_BASE ${icon})
     set_property(GLOBAL APPEND PROPERTY DELIVERED_PROGRAMS ${PROGRAM_NAME})
     install(TARGETS ${PROGRAM_NAME} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
 

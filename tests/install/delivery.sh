@@ -49,7 +49,8 @@ check_install() {
 
 # files PREFIX PROGRAM: the prefix holds the program's files and nothing else.
 check_files() {
-  diff -u <(expected_files "$2") <(cd "$1" && find . ! -type d | sed 's|^\./||' | sort)
+  diff -u <(expected_files "$2" | LC_ALL=C sort) \
+          <(cd "$1" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 }
 
 # icons PREFIX PROGRAM PICTURES: the entry's icon is the program's icon as drawn in PICTURES:
@@ -112,8 +113,8 @@ check_packaged() {
   need_packaging
   local deb depends
   deb=$(echo "$1/${2,,}_"*.deb)
-  diff -u <(expected_files "$2" | sed 's|^|usr/|') \
-          <(dpkg-deb -c "$deb" | grep -v '^d' | sed 's|.* \./||' | sort)
+  diff -u <(expected_files "$2" | sed 's|^|usr/|' | LC_ALL=C sort) \
+          <(dpkg-deb -c "$deb" | grep -v '^d' | sed 's|.* \./||' | LC_ALL=C sort)
   diff -u <(printf '%s\n' "Package: ${2,,}" "Version: 1.02" "Maintainer: The Varnel maintainers" \
               "Section: education") \
           <(dpkg-deb -f "$deb" Package Version Maintainer Section)
