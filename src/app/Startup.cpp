@@ -1,4 +1,4 @@
-#include "state/Startup.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 #include <QIcon>
