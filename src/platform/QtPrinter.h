@@ -1,4 +1,5 @@
-// The default printer through Qt PrintSupport: keeps what is printed and sends it as one job at endDoc.
+// The default printer: Qt lays the printed lines out as a PDF page, the print service takes it
+// as one job at endDoc.
 #pragma once
 
 #include <string>
@@ -7,9 +8,13 @@
 #include <QFont>
 
 #include "drill/Printer.h"
+#include "platform/CupsLibrary.h"
 
 class QtPrinter final : public Printer {
 public:
+    // The print service's library is looked up under cupsLibraryName at the first endDoc.
+    explicit QtPrinter(std::string cupsLibraryName = kCupsLibraryName);
+
     void setFontName(const std::string& name) override;
     void setFontSize(double points) override;
     void print(const std::vector<std::string>& items) override;
@@ -23,9 +28,9 @@ private:
         std::vector<std::string> lines;
     };
 
-    bool fail(const char* reason);
-    bool render(std::vector<Block>& blocks);
+    bool fail(const std::string& reason);
 
+    std::string cupsLibraryName_;
     QFont font_;  // every press sets its family and size before it prints
     std::vector<Block> document_;
     const char* pendingFailure_ = nullptr;  // an operation that failed since the last endDoc

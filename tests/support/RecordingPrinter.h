@@ -33,6 +33,6 @@ public:
         return true;
     }
     std::string failureText() const override {
-        return acceptJobs ? "" : "The summary could not be printed: no printer is available.";
+        return acceptJobs ? "" : "The summary could not be printed: no default printer is set up.";
     }
 };

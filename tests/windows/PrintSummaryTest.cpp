@@ -41,7 +41,7 @@ TEST_P(PrintSummary, NoPrinterIsSaidPlainly) {
     platform.printerStandIn.acceptJobs = false;
     click(practice().cmdPrint);
     EXPECT_EQ(platform.messages,
-              std::vector<std::string>{"The summary could not be printed: no printer is available."});
+              std::vector<std::string>{"The summary could not be printed: no default printer is set up."});
     EXPECT_TRUE(practice().isVisible());
     EXPECT_EQ(state().numQuestions, 0);
 }

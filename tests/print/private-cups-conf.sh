@@ -1,12 +1,13 @@
 #!/bin/sh
 # Writes the configuration of a private CUPS scheduler that keeps everything under one directory.
-# Usage: private-cups-conf.sh DIR   (then: cupsd -f -c DIR/cupsd.conf -s DIR/cups-files.conf)
+# Usage: private-cups-conf.sh DIR HISTORY   (HISTORY: Yes or No, whether finished jobs are kept)
+# then:  cupsd -f -c DIR/cupsd.conf -s DIR/cups-files.conf
 set -eu
 dir=$1
-mkdir -p "$dir/etc/ppd" "$dir/etc/ssl" "$dir/spool/tmp" "$dir/cache" "$dir/run" "$dir/log" "$dir/out"
+history=$2
+mkdir -p "$dir/etc/ppd" "$dir/etc/ssl" "$dir/spool/tmp" "$dir/cache" "$dir/run" "$dir/log"
 # The scheduler's helpers run as lp and must reach the spool below this directory.
 chmod 755 "$dir"
-chmod 777 "$dir/out"
 
 cat > "$dir/cups-files.conf" <<CONF
 ServerRoot $dir/etc
@@ -17,15 +18,14 @@ StateDir $dir/run
 AccessLog $dir/log/access_log
 ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
-FileDevice Yes
 SystemGroup root
 CONF
 
 cat > "$dir/cupsd.conf" <<CONF
 Listen $dir/cups.sock
-LogLevel debug
+LogLevel info
 PreserveJobFiles Yes
-PreserveJobHistory Yes
+PreserveJobHistory $history
 Browsing No
 WebInterface No
 DefaultAuthType None

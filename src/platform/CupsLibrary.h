@@ -1,0 +1,26 @@
+// The print service's client library, loaded on the first print so a run that never prints
+// neither needs it nor pays for loading it.
+#pragma once
+
+#include <string>
+
+#include <cups/cups.h>
+
+// Every libcups function the printer calls; the types come from the library's own header.
+#define CUPS_LIBRARY_FUNCTIONS(X)                                                                 \
+    X(cupsServer) X(ippPort) X(cupsEncryption) X(httpConnect2) X(httpClose) X(cupsSetPasswordCB2) \
+    X(cupsGetNamedDest) X(cupsFreeDests) X(cupsCreateJob) X(cupsStartDocument)                    \
+    X(cupsWriteRequestData) X(cupsFinishDocument) X(cupsCancelJob2) X(cupsLastError)              \
+    X(cupsLastErrorString)
+
+struct CupsLibrary {
+#define CUPS_LIBRARY_MEMBER(name) decltype(&::name) name = nullptr;
+    CUPS_LIBRARY_FUNCTIONS(CUPS_LIBRARY_MEMBER)
+#undef CUPS_LIBRARY_MEMBER
+};
+
+inline constexpr char kCupsLibraryName[] = "libcups.so.2";
+
+// The library of that name with all its functions, loaded and resolved on the first call for
+// the name and kept for the run; nullptr when it is missing or lacks one of the functions.
+const CupsLibrary* cupsLibrary(const std::string& soname);

@@ -1,0 +1,129 @@
+// Times presses of Print Summary through the real printer against a private print service, first
+// with an empty job history and then with the service's limit of 500 kept jobs, and prints the
+// median of each and their ratio. The press must stay short however much history is kept.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+
+#include "drill/SummaryPage.h"
+#include "platform/QtPrinter.h"
+#include "print/PrivateScheduler.h"
+
+namespace {
+
+constexpr int timedPresses = 51;
+constexpr int keptJobs = 500;  // the scheduler's default MaxJobs
+constexpr char queue[] = "bench";
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+class Bench {
+public:
+    explicit Bench(const PrivateScheduler& scheduler) : scheduler_(scheduler) {
+        state_.studentName = "Mia Lund";
+        state_.numQuestions = 12;
+        state_.numCorrect = 9;
+        state_.numWrong = 3;
+        state_.numHints = 4;
+        state_.digitsOutside = 2;
+        state_.digitsInside = 5;
+    }
+
+    // One press, in milliseconds; a press that did not print ends the benchmark.
+    double press() {
+        QElapsedTimer timer;
+        timer.start();
+        const bool printed =
+            printSummary(printer_, state_, QDate::currentDate().toString(Qt::ISODate).toStdString(), work_);
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (!printed) {
+            std::fprintf(stderr, "the press did not print: %s\n", printer_.failureText().c_str());
+            std::exit(EXIT_FAILURE);
+        }
+        return ms;
+    }
+
+    // Until every job has printed, and a little longer so the service is idle again.
+    void waitUntilIdle() const {
+        for (int i = 0; i < 600 && !lines({QStringLiteral("-o"), QLatin1String(queue)}).isEmpty(); ++i)
+            QThread::msleep(10);
+        QThread::msleep(20);
+    }
+
+    // Jobs the scheduler keeps once every job has printed; listing them all is slow, so this
+    // is asked only between the timed runs.
+    int keptHistory() const {
+        waitUntilIdle();
+        return static_cast<int>(lines({QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"),
+                                       QLatin1String(queue)}).size());
+    }
+
+    void forgetHistory() const {
+        scheduler_.cupsTool(QStringLiteral("cancel"), {QStringLiteral("-a"), QStringLiteral("-x")});
+    }
+
+private:
+    QStringList lines(const QStringList& lpstatArgs) const {
+        return scheduler_.cupsTool(QStringLiteral("lpstat"), lpstatArgs).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    const PrivateScheduler& scheduler_;
+    QtPrinter printer_;
+    DrillState state_;
+    SummaryPress work_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const PrivateScheduler scheduler(true);
+    if (!scheduler.failure().empty() || !scheduler.addQueue(QLatin1String(queue))) {
+        std::fprintf(stderr, "no private print service: %s\n", scheduler.failure().c_str());
+        return EXIT_FAILURE;
+    }
+    scheduler.cupsTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QLatin1String(queue)});
+    // The printer finds the scheduler as libcups finds any: through the environment.
+    qputenv("CUPS_SERVER", scheduler.socket().toLocal8Bit());
+    qputenv("HOME", scheduler.directory().toLocal8Bit());
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+
+    Bench bench(scheduler);
+    std::printf("first press of the run (loads the print library): %.2f ms\n", bench.press());
+
+    std::vector<double> empty;
+    for (int i = 0; i < timedPresses; ++i) {
+        bench.waitUntilIdle();
+        bench.forgetHistory();
+        empty.push_back(bench.press());
+    }
+    for (int kept = bench.keptHistory(); kept < keptJobs; ++kept)
+        bench.press();
+    const int historyBefore = bench.keptHistory();
+    std::vector<double> full;
+    for (int i = 0; i < timedPresses; ++i) {
+        bench.waitUntilIdle();
+        full.push_back(bench.press());
+    }
+
+    const double emptyMedian = median(empty);
+    const double fullMedian = median(full);
+    std::printf("median press, empty history:       %.2f ms\n", emptyMedian);
+    std::printf("median press, %d jobs kept:       %.2f ms\n", historyBefore, fullMedian);
+    std::printf("ratio (kept / empty):               %.2f\n", fullMedian / emptyMedian);
+    return EXIT_SUCCESS;
+}
