@@ -4,12 +4,12 @@
 #include "drill/NumberText.h"
 #include "drill/Printer.h"
 
-bool printSummary(Printer& printer, const DrillState& state, const std::string& dateText,
+bool printSummary(Printer& printer, const DrillState& state, const std::function<std::string()>& today,
                   SummaryPress& press) {
     using namespace summary;
     printer.setFontName(fontName);
     printer.setFontSize(fontSize);
-    press.printDate = dateText;
+    press.printDate = today();
 
     press.blankLines.clear();
     for (press.marginCount = 0; press.marginCount < 5; ++press.marginCount)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,9 @@ inline constexpr char itemSeparator[] = "";
 
 }  // namespace summary
 
-// One press of Print Summary: font, two print operations, end of the document, in that order.
-// Returns what the printer's endDoc returned; on false its failureText() says why.
-bool printSummary(Printer& printer, const DrillState& state, const std::string& dateText,
+// One press of Print Summary: font, today's date, two print operations, end of the document, in
+// that order. Returns what the printer's endDoc returned; on false its failureText() says why.
+bool printSummary(Printer& printer, const DrillState& state, const std::function<std::string()>& today,
                   SummaryPress& press);
 
 // The lines one print operation leaves on paper: its items joined by the separator, split at

@@ -10,6 +10,11 @@ namespace {
 
 std::string blanks(size_t n) { return std::string(n, ' '); }
 
+// Today's date as the press takes it.
+std::function<std::string()> on(std::string date) {
+    return [date] { return date; };
+}
+
 struct Counts {
     int16_t questions, correct, wrong, hints, outside, inside;
 };
@@ -63,7 +68,7 @@ TEST_P(SummaryPageCases, WholePageLineByLine) {
     const PageCase& c = GetParam();
     RecordingPrinter printer;
     SummaryPress press;
-    ASSERT_TRUE(printSummary(printer, stateWith(c.name, c.counts), "03/07/2025", press));
+    ASSERT_TRUE(printSummary(printer, stateWith(c.name, c.counts), on("03/07/2025"), press));
     ASSERT_EQ(printer.jobs.size(), 1u);
     expectSameLines(pageLines(printer.jobs[0]), expectedPage(c.name, "03/07/2025", c.counts));
 }
@@ -91,14 +96,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SummaryPage, EmptyNameLineIs23BlanksThenTheDate) {
     RecordingPrinter printer;
     SummaryPress press;
-    printSummary(printer, stateWith("", {0, 0, 0, 0, 1, 2}), "1.2.2025", press);
+    printSummary(printer, stateWith("", {0, 0, 0, 0, 1, 2}), on("1.2.2025"), press);
     EXPECT_EQ(pageLines(printer.jobs.at(0)).at(5), blanks(23) + "1.2.2025");
 }
 
 TEST(SummaryPage, CountOf32767IsABlankAndFiveDigits) {
     RecordingPrinter printer;
     SummaryPress press;
-    printSummary(printer, stateWith("A", {32767, 0, 0, 0, 1, 2}), "d", press);
+    printSummary(printer, stateWith("A", {32767, 0, 0, 0, 1, 2}), on("d"), press);
     const std::string line8 = pageLines(printer.jobs.at(0)).at(7);
     EXPECT_EQ(line8.substr(line8.size() - 7), "  32767");
 }
@@ -106,8 +111,12 @@ TEST(SummaryPage, CountOf32767IsABlankAndFiveDigits) {
 TEST(SummaryPage, PrinterOperationsInOrder) {
     RecordingPrinter printer;
     SummaryPress press;
-    printSummary(printer, stateWith("Mia", {3, 2, 1, 4, 2, 5}), "d", press);
-    EXPECT_EQ(printer.calls, (std::vector<std::string>{"fontName Comic Sans MS", "fontSize 20",
+    const auto today = [&] {
+        printer.calls.push_back("today");
+        return std::string("d");
+    };
+    printSummary(printer, stateWith("Mia", {3, 2, 1, 4, 2, 5}), today, press);
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"fontName Comic Sans MS", "fontSize 20", "today",
                                                        "print 1", "print 3", "endDoc"}));
     const auto& second = printer.jobs.at(0).at(1);
     EXPECT_EQ(second, (std::vector<std::string>{
@@ -121,7 +130,7 @@ TEST(SummaryPage, PressSetsItsFourVariables) {
     SummaryPress press;
     press.summaryText = "left from before";
     press.blankLines = "stale";
-    printSummary(printer, stateWith("Mia", {3, 2, 1, 0, 2, 5}), "7/3/25", press);
+    printSummary(printer, stateWith("Mia", {3, 2, 1, 0, 2, 5}), on("7/3/25"), press);
     EXPECT_EQ(press.printDate, "7/3/25");
     EXPECT_EQ(press.blankLines, "\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(press.marginCount, 5);
@@ -154,7 +163,7 @@ TEST(SummaryPage, LabelsKeepTheirBlanks) {
 TEST(SummaryPage, OutsideLineHasOneCharacterMoreBeforeItsNumber) {
     RecordingPrinter printer;
     SummaryPress press;
-    printSummary(printer, stateWith("Mia", {0, 0, 0, 0, 3, 3}), "d", press);
+    printSummary(printer, stateWith("Mia", {0, 0, 0, 0, 3, 3}), on("d"), press);
     const auto page = pageLines(printer.jobs.at(0));
     const std::string& outside = page.at(12);
     const std::string& inside = page.at(13);
@@ -166,11 +175,11 @@ TEST(SummaryPage, TwoPressesGiveTwoJobsWithTheSameLayout) {
     RecordingPrinter printer;
     SummaryPress press;
     DrillState state = stateWith("Mia", {2, 1, 1, 0, 2, 5});
-    ASSERT_TRUE(printSummary(printer, state, "03/07/2025", press));
+    ASSERT_TRUE(printSummary(printer, state, on("03/07/2025"), press));
     state.numQuestions = 3;
     state.numCorrect = 2;
     state.numHints = 1;
-    ASSERT_TRUE(printSummary(printer, state, "04/07/2025", press));
+    ASSERT_TRUE(printSummary(printer, state, on("04/07/2025"), press));
 
     ASSERT_EQ(printer.jobs.size(), 2u);
     expectSameLines(pageLines(printer.jobs[0]), expectedPage("Mia", "03/07/2025", {2, 1, 1, 0, 2, 5}));
@@ -182,11 +191,11 @@ TEST(SummaryPage, LevelChangeShowsNewDigitCountsAndCountsGoOn) {
     RecordingPrinter printer;
     SummaryPress press;
     DrillState state = stateWith("Mia", {5, 3, 2, 1, 1, 2});
-    printSummary(printer, state, "d", press);
+    printSummary(printer, state, on("d"), press);
     state.keepTallies = 1;  // Change Number lengths, then Begin Practice with other lengths
     state.digitsOutside = 3;
     state.digitsInside = 6;
-    printSummary(printer, state, "d", press);
+    printSummary(printer, state, on("d"), press);
     expectSameLines(pageLines(printer.jobs.at(1)), expectedPage("Mia", "d", {5, 3, 2, 1, 3, 6}));
 }
 
@@ -195,7 +204,7 @@ TEST(SummaryPage, PressLeavesTheDrillStateAsItWas) {
     SummaryPress press;
     const DrillState before = stateWith("Mia", {5, 3, 2, 1, 1, 2});
     DrillState state = before;
-    printSummary(printer, state, "d", press);
+    printSummary(printer, state, on("d"), press);
     EXPECT_EQ(state.numQuestions, before.numQuestions);
     EXPECT_EQ(state.numCorrect, before.numCorrect);
     EXPECT_EQ(state.numWrong, before.numWrong);
@@ -207,7 +216,7 @@ TEST(SummaryPage, FailedEndOfDocumentIsPassedOn) {
     RecordingPrinter printer;
     printer.acceptJobs = false;
     SummaryPress press;
-    EXPECT_FALSE(printSummary(printer, stateWith("Mia", {0, 0, 0, 0, 1, 2}), "d", press));
+    EXPECT_FALSE(printSummary(printer, stateWith("Mia", {0, 0, 0, 0, 1, 2}), on("d"), press));
     EXPECT_EQ(printer.calls.back(), "endDoc");
 }
 

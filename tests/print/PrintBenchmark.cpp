@@ -43,8 +43,9 @@ public:
     double press() {
         QElapsedTimer timer;
         timer.start();
-        const bool printed =
-            printSummary(printer_, state_, QDate::currentDate().toString(Qt::ISODate).toStdString(), work_);
+        const bool printed = printSummary(printer_, state_, [] {
+            return QDate::currentDate().toString(Qt::ISODate).toStdString();
+        }, work_);
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         if (!printed) {
             std::fprintf(stderr, "the press did not print: %s\n", printer_.failureText().c_str());

@@ -102,7 +102,7 @@ TEST(QtPrinterChild, DISABLED_PressesOnTheDefaultPrinter) {
     SummaryPress press;
     const int presses = qEnvironmentVariableIntValue("VARNEL_PRINT_PRESSES");
     for (int i = 1; i <= presses; ++i) {
-        const bool printed = printSummary(printer, pressState(i), dateText, press);
+        const bool printed = printSummary(printer, pressState(i), [] { return std::string(dateText); }, press);
         report.write(printed ? printedReport : printer.failureText().c_str());
         report.write("\n");
     }
@@ -121,7 +121,7 @@ TEST(QtPrinterLibrary, MissingOrBrokenPrintLibraryIsSaidAtThePress) {
     for (const char* library : libraries) {
         QtPrinter printer(library);
         SummaryPress press;
-        EXPECT_FALSE(printSummary(printer, pressState(1), dateText, press)) << library;
+        EXPECT_FALSE(printSummary(printer, pressState(1), [] { return std::string(dateText); }, press)) << library;
         EXPECT_EQ(printer.failureText(),
                   "The summary could not be printed: the printing software on this computer is missing or damaged.")
             << library;

@@ -19,7 +19,11 @@ public:
         randoms.pop_front();
         return value;
     }
-    std::string todayText() override { return today; }
+    // Written down among the printer's operations, so a test sees when the press takes the date.
+    std::string todayText() override {
+        printerStandIn.calls.push_back("today");
+        return today;
+    }
     Printer& printer() override { return printerStandIn; }
     void endRun(int status) override { endedWith.push_back(status); }
     void runTimeError(const std::string& what) override { runTimeErrors.push_back(what); }

@@ -36,6 +36,14 @@ TEST_P(PrintSummary, EachPressIsOneJobAndChangesNothingElse) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_P(PrintSummary, TodaysDateIsTakenOnceTheFontIsSet) {
+    beginPractice(1, 2, 0);
+    click(practice().cmdPrint);
+    EXPECT_EQ(platform.printerStandIn.calls,
+              (std::vector<std::string>{"fontName Comic Sans MS", "fontSize 20", "today", "print 1", "print 3",
+                                        "endDoc"}));
+}
+
 TEST_P(PrintSummary, NoPrinterIsSaidPlainly) {
     beginPractice(1, 2, 0);
     platform.printerStandIn.acceptJobs = false;
