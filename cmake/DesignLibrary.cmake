@@ -22,7 +22,7 @@ function(add_design_library build)
         set(use ${CMAKE_MATCH_3})
         if(NOT use STREQUAL "Desktop")
             # The same form as DESIGN_EMBEDDED_FILE in src/designs/PictureList.h.
-            list(APPEND embedded ${picture_dir}/${file}.png)
+            list(APPEND embedded ${picture_dir}/${file}.bmp)
         endif()
         if(NOT use STREQUAL "Program")
             list(APPEND drawn ${picture_dir}/${file}.png)
@@ -38,8 +38,10 @@ function(add_design_library build)
         DEPENDS draw_pictures
         COMMENT "Drawing the ${build} build's pictures"
         VERBATIM)
+    # Stored as they are, so that a program shows them in place instead of inflating them.
     qt_add_resources(${target} "${build}_pictures"
         PREFIX "/${build}"
+        OPTIONS --no-compress
         BASE ${picture_dir}
         FILES ${embedded})
 endfunction()

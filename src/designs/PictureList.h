@@ -19,5 +19,6 @@ enum class PictureUse { Program, Desktop, Both };
 #define DESIGN_IF_EMBEDDED_Both(...) __VA_ARGS__
 #define DESIGN_IF_EMBEDDED_Desktop(...)
 
-// The file that a program embeds for a picture, under its build's resource prefix.
-#define DESIGN_EMBEDDED_FILE(file) file ".png"
+// The file that a program embeds for a picture, under its build's resource prefix: a bitmap in
+// the form src/platform/Dib.h describes.
+#define DESIGN_EMBEDDED_FILE(file) file ".bmp"

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/FontSubstitutes.h"
+#include "platform/Pictures.h"
 #include "windows/LineWidget.h"
 #include "windows/TextBoxGuard.h"
 
@@ -140,8 +141,6 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
     return button;
 }
 
-QPixmap pictureOf(const char* path) { return path ? QPixmap(QString::fromUtf8(path)) : QPixmap(); }
-
 QWidget* makeOptionButton(const Control& c, QWidget* parent) {
     if (!(c.flags & design::kGraphical)) {
         auto* option = new QRadioButton(text(c.caption), parent);
@@ -156,8 +155,8 @@ QWidget* makeOptionButton(const Control& c, QWidget* parent) {
     option->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     option->setAutoRaise(true);  // flat, without a 3-D edge, until pressed
     option->setFocusPolicy(Qt::StrongFocus);
-    const QPixmap up = pictureOf(c.picture);
-    const QPixmap down = c.downPicture ? pictureOf(c.downPicture) : up;
+    const QPixmap up = picture(c.picture);
+    const QPixmap down = c.downPicture ? picture(c.downPicture) : up;
     QIcon icon;
     icon.addPixmap(up, QIcon::Normal, QIcon::Off);
     icon.addPixmap(down, QIcon::Normal, QIcon::On);
@@ -178,8 +177,8 @@ QWidget* makeFrame(const Control& c, QWidget* parent) {
 QWidget* makePicture(const Control& c, QWidget* parent, QRect& geometry) {
     auto* box = new QLabel(parent);
     box->setFocusPolicy(Qt::TabFocus);  // picture boxes stand in the tab order
-    const QPixmap picture = pictureOf(c.picture);
-    box->setPixmap(picture);
+    const QPixmap pixmap = picture(c.picture);
+    box->setPixmap(pixmap);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setScaledContents(false);
     const int border = (c.flags & design::kSunken) ? 2 : 0;
@@ -187,8 +186,8 @@ QWidget* makePicture(const Control& c, QWidget* parent, QRect& geometry) {
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         box->setLineWidth(border);
     }
-    if ((c.flags & design::kAutoSize) && !picture.isNull())
-        geometry.setSize(picture.size() + QSize(2 * border, 2 * border));
+    if ((c.flags & design::kAutoSize) && !pixmap.isNull())
+        geometry.setSize(pixmap.size() + QSize(2 * border, 2 * border));
     return box;
 }
 
@@ -210,7 +209,7 @@ QWidget* makeControl(const Control& c, QWidget* parent, QRect& geometry) {
 QIcon icon(std::span<const char* const> sizes) {
     QIcon result;
     for (const char* path : sizes)
-        result.addFile(QString::fromUtf8(path));
+        result.addPixmap(picture(path));
     return result;
 }
 

@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
+#include "platform/Pictures.h"
 #include "windows/DesignBuilder.h"
 
 DesignedWindow::DesignedWindow(const design::Window& design) {
-    if (design.picture)
-        background_ = QPixmap(QString::fromUtf8(design.picture));
+    background_ = picture(design.picture);
     controls_ = builder::build(design, *this);
 }
 

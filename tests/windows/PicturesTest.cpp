@@ -2,8 +2,13 @@
 #include "designs/second/Pictures.h"
 #include "designs/standard/Pictures.h"
 
+#include "platform/Dib.h"
+#include "platform/Pictures.h"
+
 #include <QDirIterator>
 #include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QSet>
 #include <QString>
 #include <gtest/gtest.h>
@@ -59,8 +64,34 @@ void expectSameNames(const char* folder, std::span<const Expected> table) {
     EXPECT_EQ(embedded, listed);
 }
 
+// Opening a picture decodes nothing: it is stored uncompressed, an opaque one is shown from the
+// program's own bytes, each shows the pixels any bitmap reader sees, and it is opened only once.
+void expectOpenedInPlace(std::span<const Expected> table) {
+    for (const Expected& e : table) {
+        SCOPED_TRACE(e.path);
+        const QResource resource(QString::fromUtf8(e.path));
+        EXPECT_EQ(resource.compressionAlgorithm(), QResource::NoCompression);
+        const QPixmap shown = picture(e.path);
+        const auto asDrawn = [](const QImage& image) {
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        EXPECT_EQ(asDrawn(shown.toImage()), asDrawn(QImage(QString::fromUtf8(e.path))));
+        EXPECT_EQ(picture(e.path).cacheKey(), shown.cacheKey());
+        const auto layout = dib::read(resource.data(), static_cast<size_t>(resource.size()));
+        ASSERT_TRUE(layout.has_value());
+        if (e.ground == design::Ground::Opaque) {
+            EXPECT_EQ(shown.toImage().constBits(), resource.data() + layout->pixelOffset);
+        }
+    }
+}
+
 TEST(Pictures, StandardBuildPicturesHaveTheirSizes) { expectPictures(kStandard); }
 TEST(Pictures, SecondBuildPicturesHaveTheirSizes) { expectPictures(kSecond); }
+
+TEST(Pictures, EveryPictureOpensInPlaceOnce) {
+    expectOpenedInPlace(kStandard);
+    expectOpenedInPlace(kSecond);
+}
 
 TEST(Pictures, EveryEmbeddedPictureIsListed) {
     expectSameNames(":/standard", kStandard);

@@ -8,12 +8,15 @@
 #include "RosePictures.h"
 
 #include "designs/PictureList.h"
+#include "platform/Dib.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
 #include <span>
+#include <vector>
 
 namespace {
 
@@ -48,11 +51,26 @@ bool everyPixelOpaque(const QImage& image) {
     return true;
 }
 
-bool save(const QImage& image, const QString& path) {
-    if (image.save(path, "PNG"))
-        return true;
+bool cannotWrite(const QString& path) {
     std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(path));
     return false;
+}
+
+bool savePng(const QImage& image, const QString& path) { return image.save(path, "PNG") || cannotWrite(path); }
+
+// RGB32 and ARGB32 rows are the bitmap's rows: blue, green, red and 255 or alpha, 4 bytes a pixel.
+bool saveDib(const QImage& image, const QString& path) {
+    const bool alpha = image.format() == QImage::Format_ARGB32;
+    const std::vector<uint8_t> header = dib::header(image.width(), image.height(), alpha);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return cannotWrite(path);
+    bool written = file.write(reinterpret_cast<const char*>(header.data()), qint64(header.size())) ==
+                   qint64(header.size());
+    const qint64 row = qint64(image.width()) * 4;
+    for (int y = 0; written && y < image.height(); ++y)
+        written = file.write(reinterpret_cast<const char*>(image.constScanLine(y)), row) == row;
+    return (written && file.flush()) || cannotWrite(path);
 }
 
 bool drawAll(std::span<const Picture> pictures, const QDir& folder) {
@@ -73,9 +91,9 @@ bool drawAll(std::span<const Picture> pictures, const QDir& folder) {
         const QImage stored = image.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
         const QString file = QString::fromUtf8(picture.file);
         if (picture.use != PictureUse::Desktop &&
-            !save(stored, folder.filePath(QString::fromUtf8(DESIGN_EMBEDDED_FILE("%1")).arg(file))))
+            !saveDib(stored, folder.filePath(QString::fromUtf8(DESIGN_EMBEDDED_FILE("%1")).arg(file))))
             return false;
-        if (picture.use != PictureUse::Program && !save(stored, folder.filePath(file + ".png")))
+        if (picture.use != PictureUse::Program && !savePng(stored, folder.filePath(file + ".png")))
             return false;
     }
     return true;
