@@ -68,8 +68,10 @@ QString text(const char* caption) { return caption ? QString::fromUtf8(caption) 
 // Multi-line boxes keep each line break as one new line, however it was written.
 QString plainLines(const char* caption) { return text(caption).replace("\r\n", "\n"); }
 
-void paint(QWidget* w, QPalette::ColorRole back, QPalette::ColorRole fore, const Control& c,
-           bool opaque) {
+// Colours the roles a widget fills and writes with; a multi-line box names its own, since its
+// text stands on its viewport.
+void paint(QWidget* w, const Control& c, bool opaque, QPalette::ColorRole back,
+           QPalette::ColorRole fore) {
     QPalette palette = w->palette();
     if (c.backColour != design::kDefaultColour)
         palette.setColor(back, colour(c.backColour));
@@ -79,13 +81,17 @@ void paint(QWidget* w, QPalette::ColorRole back, QPalette::ColorRole fore, const
     w->setAutoFillBackground(opaque);
 }
 
+void paint(QWidget* w, const Control& c, bool opaque) {
+    paint(w, c, opaque, w->backgroundRole(), w->foregroundRole());
+}
+
 QWidget* makeLabel(const Control& c, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(text(c.caption));
     label->setAlignment(alignmentOf(c) | Qt::AlignTop);
     label->setWordWrap(true);
-    paint(label, QPalette::Window, QPalette::WindowText, c, !(c.flags & design::kTransparent));
+    paint(label, c, !(c.flags & design::kTransparent));
     return label;
 }
 
@@ -104,7 +110,7 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setLineWidth(1);
         box->document()->setDocumentMargin(0);
-        paint(box, QPalette::Base, QPalette::Text, c, true);
+        paint(box, c, true, QPalette::Base, QPalette::Text);
         TextBoxGuard::guard(box);
         return box;
     }
@@ -113,7 +119,7 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
     box->setText(text(c.caption));
     box->setAlignment(alignmentOf(c) | Qt::AlignVCenter);
     box->setReadOnly(c.flags & design::kReadOnly);
-    paint(box, QPalette::Base, QPalette::Text, c, true);
+    paint(box, c, true);
     if (c.flags & design::kDisabled) {
         // The question stands in disabled boxes and has to stay easy to read and copy.
         QPalette palette = box->palette();
@@ -145,7 +151,7 @@ QWidget* makeOptionButton(const Control& c, QWidget* parent) {
     if (!(c.flags & design::kGraphical)) {
         auto* option = new QRadioButton(text(c.caption), parent);
         option->setAutoExclusive(true);
-        paint(option, QPalette::Window, QPalette::WindowText, c, true);
+        paint(option, c, true);
         return option;
     }
     auto* option = new QToolButton(parent);
@@ -163,14 +169,14 @@ QWidget* makeOptionButton(const Control& c, QWidget* parent) {
     option->setIcon(icon);
     if (!up.isNull())
         option->setIconSize(up.size().expandedTo(down.size()));
-    paint(option, QPalette::Button, QPalette::ButtonText, c, true);
+    paint(option, c, true);
     return option;
 }
 
 QWidget* makeFrame(const Control& c, QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::NoFrame);
-    paint(frame, QPalette::Window, QPalette::WindowText, c, true);
+    paint(frame, c, true);
     return frame;
 }
 
