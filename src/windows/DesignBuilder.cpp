@@ -5,10 +5,13 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QFontMetricsF>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +21,7 @@
 #include "platform/FontSubstitutes.h"
 #include "platform/Pictures.h"
 #include "windows/LineWidget.h"
+#include "windows/MultiLineBox.h"
 #include "windows/TextBoxGuard.h"
 
 namespace builder {
@@ -26,6 +30,9 @@ using design::Control;
 using design::Kind;
 
 namespace {
+
+// Pixels between a box's frame and its text, as a single-line box leaves them.
+constexpr int kTextMargin = 2;
 
 int pixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / design::kTwipsPerPixel));
@@ -95,21 +102,31 @@ QWidget* makeLabel(const Control& c, QWidget* parent) {
     return label;
 }
 
+// Lines of a multi-line box stand one font height apart, that height rounded once, rather than
+// its ascent, descent and leading each rounded up: the designs' boxes hold that many lines.
+void setLineHeight(QTextEdit* box) {
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(std::round(QFontMetricsF(box->font()).height()),
+                          QTextBlockFormat::FixedHeight);
+    QTextCursor all(box->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(spacing);
+}
+
 QWidget* makeTextBox(const Control& c, QWidget* parent) {
     if (c.flags & design::kMultiLine) {
-        auto* box = new QPlainTextEdit(parent);
+        auto* box = new MultiLineBox(parent);
+        box->setAcceptRichText(false);
         box->setPlainText(plainLines(c.caption));
         box->setReadOnly(c.flags & design::kReadOnly);
         box->setVerticalScrollBarPolicy((c.flags & design::kVScroll) ? Qt::ScrollBarAlwaysOn
                                                                       : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setLineWrapMode(QTextEdit::WidgetWidth);
         // Tab moves on through the window, as in every other box, rather than typing a tab.
         box->setTabChangesFocus(true);
-        // The designs' boxes were sized for text set close to a thin border.
-        box->setFrameStyle(QFrame::Box | QFrame::Plain);
-        box->setLineWidth(1);
-        box->document()->setDocumentMargin(0);
+        // A small margin inside the frame: the designs' boxes were sized for lines set close to it.
+        box->document()->setDocumentMargin(kTextMargin);
         paint(box, c, true, QPalette::Base, QPalette::Text);
         TextBoxGuard::guard(box);
         return box;
@@ -247,6 +264,8 @@ Controls build(const design::Window& design, QWidget& window) {
             widget = makeControl(c, parent, geometry);
             widget->setGeometry(geometry);
             widget->setFont(font(c.font, parent->font()));
+            if (auto* box = qobject_cast<QTextEdit*>(widget))
+                setLineHeight(box);
             widget->setEnabled(!(c.flags & design::kDisabled));
         }
         widget->setObjectName(QString::fromUtf8(c.name));

@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 
 #include "hints/HintLoad.h"
@@ -39,7 +39,7 @@ FrmHints::FrmHints(Program& program) : DesignedWindow(program.build.hints), prog
     lblRemainder = c.get<QLabel>("lblRemainder");
     Label1 = c.get<QLabel>("Label1");
     lblwords = labelArray<kStepWords>(c, "lblwords");
-    txtZeros = c.get<QPlainTextEdit>("txtZeros");
+    txtZeros = c.get<QTextEdit>("txtZeros");
     cmdShowNext = c.get<QPushButton>("cmdShowNext");
     cmdUnload = c.get<QPushButton>("cmdUnload");
 

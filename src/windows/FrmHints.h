@@ -9,7 +9,7 @@
 #include "windows/DesignedWindow.h"
 
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 class Program;
 
@@ -31,7 +31,7 @@ public:
     QLabel* lblRemainder;
     QLabel* Label1;
     std::array<QLabel*, kStepWords> lblwords;
-    QPlainTextEdit* txtZeros;
+    QTextEdit* txtZeros;
     QPushButton *cmdShowNext, *cmdUnload;
 
     // Where the worked division stands: set by the load, advanced by each press.

@@ -3,7 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace {
 
@@ -12,7 +12,7 @@ bool takesText(const QWidget* box) {
         return false;
     if (const auto* line = qobject_cast<const QLineEdit*>(box))
         return !line->isReadOnly();
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(box))
+    if (const auto* text = qobject_cast<const QTextEdit*>(box))
         return !text->isReadOnly();
     return false;
 }
@@ -33,7 +33,7 @@ bool carriesText(QEvent::Type type) {
 
 void TextBoxGuard::guard(QWidget* box) {
     box->installEventFilter(new TextBoxGuard(box));
-    if (auto* text = qobject_cast<QPlainTextEdit*>(box))
+    if (auto* text = qobject_cast<QTextEdit*>(box))
         text->viewport()->installEventFilter(new TextBoxGuard(box));
 }
 

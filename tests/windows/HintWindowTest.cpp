@@ -1,5 +1,5 @@
 // The hint window in both programs: Hint on the practice window, the load, the steps and closing.
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <map>
 #include <vector>

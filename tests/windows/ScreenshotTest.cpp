@@ -3,8 +3,9 @@
 #include <QImage>
 
 #include <QAbstractTextDocumentLayout>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include "support/DrillFixture.h"
@@ -54,15 +55,45 @@ TEST_P(Screenshots, EveryWindowDrawsAtItsDesignSize) {
     image = keep(program->frmHints(), "hints");
     EXPECT_EQ(image.width(), build.hints.clientWidth / design::kTwipsPerPixel);
 
-    // The note about zeros has no scroll bar, so all of it has to fit in its box.
-    QPlainTextEdit* note = program->frmHints().txtZeros;
+    // The note about zeros has no scroll bar, so all of its text has to show inside its box.
+    QTextEdit* note = program->frmHints().txtZeros;
     note->show();
     keep(program->frmHints(), "hints-zeros-note");
-    const QTextDocument* text = note->document();
-    const double lineHeight = note->fontMetrics().lineSpacing();
-    const int lines = note->document()->documentLayout()->documentSize().height();
-    EXPECT_LE(lines * lineHeight + 2 * text->documentMargin(), note->viewport()->height())
-        << lines << " lines";
+    QTextCursor last(note->document());
+    last.movePosition(QTextCursor::End);
+    last.movePosition(QTextCursor::PreviousCharacter);  // the note ends with a line break
+    EXPECT_EQ(last.block().text().trimmed().isEmpty(), false);
+    EXPECT_LE(note->cursorRect(last).bottom(), note->viewport()->height())
+        << note->document()->documentLayout()->documentSize().height() << " lines";
+}
+
+// The edge of a box, left to right across its middle row, up to where its text may begin.
+std::vector<QRgb> edgeOf(QWidget* box) {
+    const QImage image = box->grab().toImage();
+    std::vector<QRgb> edge;
+    for (int x = 0; x < 3; ++x) edge.push_back(image.pixel(x, image.height() / 2) & 0xFFFFFF);
+    return edge;
+}
+
+TEST_P(Screenshots, MultiLineBoxesHaveTheFrameOfTheSingleLineBoxes) {
+    beginPractice(1, 2, 1);
+    practice().divisor = 12;
+    practice().dividend = 15;
+    click(practice().cmdHint);
+    program->frmHints().txtZeros->show();
+    for (QTextEdit* box : {setUp().controls().get<QTextEdit>("Text1"), program->frmHints().txtZeros}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        // A single-line box in the same place and colours, as the window would draw one.
+        QLineEdit single(box->parentWidget());
+        single.setPalette(box->palette());
+        single.setGeometry(box->geometry());
+        single.show();
+        const std::vector<QRgb> edge = edgeOf(box);
+        EXPECT_EQ(edge[0], edgeOf(&single)[0]);
+        // Inside the frame the box's back colour, then a margin before the text, as in a line edit.
+        EXPECT_EQ(edge[2], box->palette().color(QPalette::Base).rgb() & 0xFFFFFF);
+        EXPECT_GE(box->document()->documentMargin(), 2);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, Screenshots, testing::Values(Which::Standard, Which::Second),

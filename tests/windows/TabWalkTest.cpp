@@ -1,5 +1,5 @@
 // Tab and Shift+Tab walk every window in the order of its design's tab indexes.
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <algorithm>
 #include <map>
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QMimeData>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "support/DrillFixture.h"
 
@@ -15,12 +15,12 @@ constexpr float kTwelve = 0.025f;
 
 QString textOf(QWidget* box) {
     if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
-    return qobject_cast<QPlainTextEdit*>(box)->toPlainText();
+    return qobject_cast<QTextEdit*>(box)->toPlainText();
 }
 
 QString selectionOf(QWidget* box) {
     if (auto* line = qobject_cast<QLineEdit*>(box)) return line->selectedText();
-    return qobject_cast<QPlainTextEdit*>(box)->textCursor().selectedText();
+    return qobject_cast<QTextEdit*>(box)->textCursor().selectedText();
 }
 
 void selectStart(QWidget* box, int count) {
@@ -28,7 +28,7 @@ void selectStart(QWidget* box, int count) {
         line->setSelection(0, count);
         return;
     }
-    auto* text = qobject_cast<QPlainTextEdit*>(box);
+    auto* text = qobject_cast<QTextEdit*>(box);
     QTextCursor cursor = text->textCursor();
     cursor.setPosition(0);
     cursor.setPosition(count, QTextCursor::KeepAnchor);
@@ -134,7 +134,7 @@ TEST_P(TextBoxInput, BoxesThatTakeNoTextIgnoreInputMethodsPasteAndDrop) {
         QMimeData dropped;
         dropped.setText("42");
         QWidget* target = box;
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) target = edit->viewport();
+        if (auto* edit = qobject_cast<QTextEdit*>(box)) target = edit->viewport();
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
 
