@@ -15,6 +15,11 @@ class FrmSetUp : public DesignedWindow {
 public:
     explicit FrmSetUp(Program& program);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     void cmdBeginPractice_Click();
     void txtName_KeyPress(int16_t& KeyAscii);
 
@@ -24,10 +29,5 @@ public:
     QAbstractButton* opoRemainder[2];
     QPushButton* cmdBeginPractice;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     Program& program_;
 };

@@ -9,10 +9,12 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <source_location>
 #include <string>
 
 #include "designs/second/SecondBuild.h"
 #include "designs/standard/StandardBuild.h"
+#include "support/ControlByName.h"
 #include "support/FakePlatform.h"
 #include "windows/Form2.h"
 #include "windows/FrmHints.h"
@@ -64,20 +66,25 @@ protected:
 
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+    // Clicks the button that window's design names name.
+    static void click(const QWidget& window, const std::string& name,
+                      std::source_location where = std::source_location::current()) {
+        click(control<QAbstractButton>(window, name, where));
+    }
+
     // Chooses the lengths (0 leaves a group as it is) and the remainder option (-1 leaves it).
     void choose(int outside, int inside, int remainder) {
-        QAbstractButton* outsideButtons[] = {nullptr, setUp().Option1, setUp().Option2, setUp().Option3};
-        QAbstractButton* insideButtons[] = {nullptr, nullptr, setUp().Opt2, setUp().Opt3,
-                                            setUp().Option4, setUp().Option5, setUp().Option6};
-        if (outside) click(outsideButtons[outside]);
-        if (inside) click(insideButtons[inside]);
-        if (remainder >= 0) click(setUp().opoRemainder[remainder]);
+        const char* outsideButtons[] = {nullptr, "Option1", "Option2", "Option3"};
+        const char* insideButtons[] = {nullptr, nullptr, "Opt2", "Opt3", "Option4", "Option5", "Option6"};
+        if (outside) click(setUp(), outsideButtons[outside]);
+        if (inside) click(setUp(), insideButtons[inside]);
+        if (remainder >= 0) click(control<QAbstractButton>(setUp(), "opoRemainder", remainder));
     }
 
     void beginPractice(int outside, int inside, int remainder, const char* name = "Ann") {
-        setUp().txtName->setText(QString::fromUtf8(name));
+        control<QLineEdit>(setUp(), "txtName")->setText(QString::fromUtf8(name));
         choose(outside, inside, remainder);
-        click(setUp().cmdBeginPractice);
+        click(setUp(), "cmdBeginPractice");
     }
 
     FakePlatform platform;

@@ -12,12 +12,10 @@ class BeginPractice : public DrillFixture {};
 TEST_P(BeginPractice, StartsWithNothingChosenAndTheFocusInTheName) {
     EXPECT_TRUE(setUp().isVisible());
     EXPECT_EQ(setUp().windowTitle(), "Varnel Set Up");
-    for (QAbstractButton* option :
-         {setUp().Option1, setUp().Option2, setUp().Option3, setUp().Opt2, setUp().Opt3,
-          setUp().Option4, setUp().Option5, setUp().Option6, setUp().opoRemainder[0],
-          setUp().opoRemainder[1]})
-        EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
-    EXPECT_EQ(setUp().focusWidget(), setUp().txtName);
+    for (const char* name : {"Option1", "Option2", "Option3", "Opt2", "Opt3", "Option4", "Option5",
+                             "Option6", "opoRemainder(0)", "opoRemainder(1)"})
+        EXPECT_FALSE(control<QAbstractButton>(setUp(), name)->isChecked()) << name;
+    EXPECT_EQ(setUp().focusWidget(), control<QLineEdit>(setUp(), "txtName"));
     EXPECT_FALSE(program->form2Loaded());
 }
 
@@ -96,12 +94,14 @@ TEST_P(BeginPractice, FirstPassOpensThePracticeWindowForTheRemainderChoice) {
 
 TEST_P(BeginPractice, EnterInTheNameMovesTheFocusToTheFirstDivisorOption) {
     activate(setUp());
-    setUp().txtName->setFocus();
-    QTest::keyClicks(setUp().txtName, "Ann");
-    QTest::keyClick(setUp().txtName, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), setUp().Option1);
-    EXPECT_EQ(setUp().txtName->text(), "Ann");
-    EXPECT_FALSE(setUp().Option1->isChecked());
+    QLineEdit* name = control<QLineEdit>(setUp(), "txtName");
+    QAbstractButton* firstDivisorOption = control<QAbstractButton>(setUp(), "Option1");
+    name->setFocus();
+    QTest::keyClicks(name, "Ann");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), firstDivisorOption);
+    EXPECT_EQ(name->text(), "Ann");
+    EXPECT_FALSE(firstDivisorOption->isChecked());
     EXPECT_EQ(state().studentName, "");
 }
 

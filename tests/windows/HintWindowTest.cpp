@@ -355,7 +355,7 @@ TEST_P(HintWindow, DividendLengthChangedWhileOpenTakesEffectAtTheNextPress) {
 
         click(practice().cmdNewLevel);
         choose(c.outside, c.newInside, -1);
-        click(setUp().cmdBeginPractice);
+        click(setUp(), "cmdBeginPractice");
         EXPECT_EQ(platform.messages.size(), c.checkPasses ? 0u : 1u);
         EXPECT_EQ(state().digitsInside, c.newInside);
         EXPECT_EQ(window(), opened);

@@ -25,14 +25,14 @@ TEST_P(LevelChange, CountsCarryOnAndTheRemainderBoxKeepsItsVisibility) {
                            practice().txtRemainder})
         EXPECT_TRUE(box->text().isEmpty());
     // The pupil's entries are still there.
-    EXPECT_EQ(setUp().txtName->text(), "Ann");
-    EXPECT_TRUE(setUp().Option1->isChecked());
-    EXPECT_TRUE(setUp().Opt3->isChecked());
-    EXPECT_TRUE(setUp().opoRemainder[1]->isChecked());
+    EXPECT_EQ(control<QLineEdit>(setUp(), "txtName")->text(), "Ann");
+    EXPECT_TRUE(control<QAbstractButton>(setUp(), "Option1")->isChecked());
+    EXPECT_TRUE(control<QAbstractButton>(setUp(), "Opt3")->isChecked());
+    EXPECT_TRUE(control<QAbstractButton>(setUp(), "opoRemainder", 1)->isChecked());
 
     // Remainders off now: the box stays as it was until the next question.
     choose(0, 0, 0);
-    click(setUp().cmdBeginPractice);
+    click(setUp(), "cmdBeginPractice");
     EXPECT_TRUE(practice().isVisible());
     EXPECT_EQ(state().wantRemainders, 0);
     EXPECT_TRUE(practice().txtRemainder->isVisible());
@@ -48,7 +48,7 @@ TEST_P(LevelChange, HiddenRemainderBoxStaysHiddenAfterSwitchingRemaindersOn) {
     beginPractice(1, 3, 0);
     click(practice().cmdNewLevel);
     choose(0, 0, 1);
-    click(setUp().cmdBeginPractice);
+    click(setUp(), "cmdBeginPractice");
     EXPECT_EQ(state().wantRemainders, 1);
     EXPECT_FALSE(practice().txtRemainder->isVisible());
     EXPECT_FALSE(practice().Label1->isVisible());
@@ -57,9 +57,9 @@ TEST_P(LevelChange, HiddenRemainderBoxStaysHiddenAfterSwitchingRemaindersOn) {
 TEST_P(LevelChange, AFailedCheckAfterALevelChangeLeavesThePracticeWindowHidden) {
     beginPractice(1, 3, 0, "Ann");
     click(practice().cmdNewLevel);
-    setUp().txtName->setText("Bob");
+    control<QLineEdit>(setUp(), "txtName")->setText("Bob");
     choose(3, 2, -1);
-    click(setUp().cmdBeginPractice);
+    click(setUp(), "cmdBeginPractice");
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_FALSE(practice().isVisible());
     EXPECT_TRUE(setUp().isVisible());

@@ -68,7 +68,7 @@ TEST_P(QuestionAndCheck, TheRemainderBoxFollowsANewSettingAtTheNextQuestion) {
     startWithSevenIntoTwelve(1);
     click(practice().cmdNewLevel);
     choose(0, 0, 0);
-    click(setUp().cmdBeginPractice);
+    click(setUp(), "cmdBeginPractice");
     EXPECT_TRUE(practice().txtRemainder->isVisible());
     click(practice().cmdNewQuestion);
     EXPECT_FALSE(practice().txtRemainder->isVisible());

@@ -27,13 +27,13 @@ protected:
 
 TEST_P(Screenshots, EveryWindowDrawsAtItsDesignSize) {
     const design::Build& build = buildOf(GetParam());
-    setUp().txtName->setText("Ann");
+    control<QLineEdit>(setUp(), "txtName")->setText("Ann");
     choose(2, 4, 1);
     QImage image = keep(setUp(), "setup");
     EXPECT_EQ(image.width(), build.setUp.clientWidth / design::kTwipsPerPixel);
     EXPECT_EQ(image.height(), build.setUp.clientHeight / design::kTwipsPerPixel);
 
-    click(setUp().cmdBeginPractice);
+    click(setUp(), "cmdBeginPractice");
     platform.randoms = {0.3f, 0.6f};
     click(practice().cmdNewQuestion);
     practice().txtAnswer->setText("1");

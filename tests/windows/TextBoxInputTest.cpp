@@ -50,17 +50,17 @@ protected:
         click(practice().cmdNewQuestion);
     }
 
-    QWidget* text1() { return setUp().controls().get<QWidget>("Text1"); }
+    QWidget* text1() { return control<QWidget>(setUp(), "Text1"); }
 
     // Every box of the program that the pupil can type into, each with some text in it.
     std::vector<QWidget*> editableBoxes() {
         startWithSevenIntoTwelve();
         practice().txtAnswer->setText("1");
         practice().txtRemainder->setText("5");
-        setUp().txtName->setText("Ann");
+        control<QLineEdit>(setUp(), "txtName")->setText("Ann");
         click(practice().cmdHint);
-        return {setUp().txtName, practice().txtAnswer, practice().txtRemainder,
-                program->frmHints().txtZeros};
+        return {control<QLineEdit>(setUp(), "txtName"), practice().txtAnswer,
+                practice().txtRemainder, program->frmHints().txtZeros};
     }
 };
 
@@ -176,7 +176,7 @@ TEST_P(TextBoxInput, ACompositionNeverShowsInAnAnswerBoxAndARefusedOneLeavesItAs
 
 TEST_P(TextBoxInput, TheNameBoxTakesComposedLetters) {
     activate(setUp());
-    QLineEdit* box = setUp().txtName;
+    QLineEdit* box = control<QLineEdit>(setUp(), "txtName");
     box->setFocus();
     QTest::keyClicks(box, "Ren");
     compose(box, "\u00b4");
