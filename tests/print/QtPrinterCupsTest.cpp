@@ -115,19 +115,6 @@ TEST(QtPrinterNoService, NoSchedulerIsSaidPlainly) {
               std::vector<std::string>{"The summary could not be printed: the print service does not answer."});
 }
 
-// Neither case gets as far as the print service, so none is needed.
-TEST(QtPrinterLibrary, MissingOrBrokenPrintLibraryIsSaidAtThePress) {
-    const char* libraries[] = {"libcups-not-installed.so.2", "libm.so.6"};
-    for (const char* library : libraries) {
-        QtPrinter printer(library);
-        SummaryPress press;
-        EXPECT_FALSE(printSummary(printer, pressState(1), [] { return std::string(dateText); }, press)) << library;
-        EXPECT_EQ(printer.failureText(),
-                  "The summary could not be printed: the printing software on this computer is missing or damaged.")
-            << library;
-    }
-}
-
 std::unique_ptr<PrivateScheduler>& sharedScheduler() {
     static std::unique_ptr<PrivateScheduler> scheduler;
     return scheduler;
