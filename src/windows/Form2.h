@@ -17,8 +17,23 @@ class Form2 : public DesignedWindow {
 public:
     explicit Form2(Program& program);
 
+    // The current quotient and the one last typed: public, though no other window uses them.
     int32_t Quote = 0;
     int32_t Answer = 0;
+
+    // Run by the program when it loads the window.
+    void Form_Load();
+
+    // Hides both feedback pictures: the correct one first. Begin Practice does this too.
+    void hideFeedback();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The tests set a question and read the print's working texts, which no control shows.
+    friend struct WindowPeer;
 
     void cmdCheck_Click();
     void cmdExit_Click();
@@ -26,12 +41,12 @@ public:
     void cmdNewLevel_Click();
     void cmdNewQuestion_Click();
     void cmdPrint_Click();
-    void Form_Load();
     void txtAnswer_KeyPress(int16_t& KeyAscii);
     void txtRemainder_KeyPress(int16_t& KeyAscii);
 
-    // Hides both feedback pictures: the correct one first.
-    void hideFeedback();
+    void keyFilter(int16_t& KeyAscii);
+    // The remainder box with its "R" label.
+    void showRemainderBox(bool visible);
 
     QPushButton *cmdNewQuestion, *cmdNewLevel, *cmdPrint, *cmdExit, *cmdCheck, *cmdHint;
     QLineEdit *txtAnswer, *txtRemainder, *txtDivisor, *txtDividend;
@@ -48,15 +63,6 @@ public:
 
     // Working texts of the last print: printDate, blankLines, marginCount, summaryText.
     SummaryPress printWork;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void keyFilter(int16_t& KeyAscii);
-    // The remainder box with its "R" label.
-    void showRemainderBox(bool visible);
 
     Program& program_;
 };

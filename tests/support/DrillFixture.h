@@ -16,6 +16,7 @@
 #include "designs/standard/StandardBuild.h"
 #include "support/ControlByName.h"
 #include "support/FakePlatform.h"
+#include "support/WindowPeer.h"
 #include "windows/Form2.h"
 #include "windows/FrmHints.h"
 #include "windows/FrmSetUp.h"
@@ -79,6 +80,11 @@ protected:
         if (outside) click(setUp(), outsideButtons[outside]);
         if (inside) click(setUp(), insideButtons[inside]);
         if (remainder >= 0) click(control<QAbstractButton>(setUp(), "opoRemainder", remainder));
+    }
+
+    // The question as New Question would leave it, set straight on the practice window.
+    void setQuestion(int32_t divisor, int32_t dividend) {
+        WindowPeer::setQuestion(practice(), divisor, dividend);
     }
 
     void beginPractice(int outside, int inside, int remainder, const char* name = "Ann") {

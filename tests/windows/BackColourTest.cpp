@@ -56,8 +56,8 @@ TEST_P(BackColour, EveryOpaqueControlShowsItsBackColour) {
     beginPractice(1, 3, 1);
     expectBackColours(practice(), build.practice);
     platform.randoms = {0.5f, 0.5f};
-    click(practice().cmdNewQuestion);
-    click(practice().cmdHint);
+    click(practice(), "cmdNewQuestion");
+    click(practice(), "cmdHint");
     expectBackColours(program->frmHints(), build.hints);
 }
 

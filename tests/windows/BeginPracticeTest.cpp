@@ -82,12 +82,12 @@ TEST_P(BeginPractice, FirstPassOpensThePracticeWindowForTheRemainderChoice) {
         beginPractice(1, 3, remainder);
         Form2& form = practice();
         EXPECT_EQ(form.windowTitle(), "Practice");
-        EXPECT_EQ(form.txtRemainder->isVisible(), remainder == 1);
-        EXPECT_EQ(form.Label1->isVisible(), remainder == 1);
-        EXPECT_FALSE(form.picCorrect->isVisible());
-        EXPECT_FALSE(form.picWrong->isVisible());
-        for (QLineEdit* box : {form.txtAnswer, form.txtRemainder, form.txtDivisor, form.txtDividend})
-            EXPECT_TRUE(box->text().isEmpty());
+        EXPECT_EQ(control<QLineEdit>(form, "txtRemainder")->isVisible(), remainder == 1);
+        EXPECT_EQ(control<QLabel>(form, "Label1")->isVisible(), remainder == 1);
+        EXPECT_FALSE(control<QLabel>(form, "picCorrect")->isVisible());
+        EXPECT_FALSE(control<QLabel>(form, "picWrong")->isVisible());
+        for (const char* box : {"txtAnswer", "txtRemainder", "txtDivisor", "txtDividend"})
+            EXPECT_TRUE(control<QLineEdit>(form, box)->text().isEmpty());
         EXPECT_EQ(state().numQuestions + state().numCorrect + state().numWrong + state().numHints, 0);
     }
 }

@@ -60,18 +60,12 @@ Presses slice(const Presses& presses, size_t first, size_t count = SIZE_MAX) {
 
 class HintWindow : public DrillFixture {
 protected:
-    // The question as New Question would leave it, set straight on the practice window.
-    void setQuestion(int32_t divisor, int32_t dividend) {
-        practice().divisor = divisor;
-        practice().dividend = dividend;
-    }
-
     void startWith(int inside, int remainder, int32_t divisor, int32_t dividend) {
         beginPractice(1, inside, remainder);
         setQuestion(divisor, dividend);
     }
 
-    void hint() { click(practice().cmdHint); }
+    void hint() { click(practice(), "cmdHint"); }
 
     // The hint window when it is loaded, without loading it.
     FrmHints* window() { return program->frmHintsLoaded() ? &program->frmHints() : nullptr; }
@@ -353,7 +347,7 @@ TEST_P(HintWindow, DividendLengthChangedWhileOpenTakesEffectAtTheNextPress) {
         ASSERT_TRUE(opened);
         const auto shown = captions(*opened);
 
-        click(practice().cmdNewLevel);
+        click(practice(), "cmdNewLevel");
         choose(c.outside, c.newInside, -1);
         click(setUp(), "cmdBeginPractice");
         EXPECT_EQ(platform.messages.size(), c.checkPasses ? 0u : 1u);

@@ -11,19 +11,18 @@ TEST_P(LevelChange, CountsCarryOnAndTheRemainderBoxKeepsItsVisibility) {
     state().numCorrect = 2;
     state().numWrong = 1;
     state().numHints = 3;
-    practice().txtDivisor->setText(" 7");
-    practice().txtDividend->setText(" 123");
-    practice().txtAnswer->setText("17");
-    practice().txtRemainder->setText("4");
-    practice().picCorrect->show();
+    control<QLineEdit>(practice(), "txtDivisor")->setText(" 7");
+    control<QLineEdit>(practice(), "txtDividend")->setText(" 123");
+    control<QLineEdit>(practice(), "txtAnswer")->setText("17");
+    control<QLineEdit>(practice(), "txtRemainder")->setText("4");
+    control<QLabel>(practice(), "picCorrect")->show();
 
-    click(practice().cmdNewLevel);
+    click(practice(), "cmdNewLevel");
     EXPECT_EQ(state().keepTallies, 1);
     EXPECT_TRUE(setUp().isVisible());
     EXPECT_FALSE(practice().isVisible());
-    for (QLineEdit* box : {practice().txtDivisor, practice().txtDividend, practice().txtAnswer,
-                           practice().txtRemainder})
-        EXPECT_TRUE(box->text().isEmpty());
+    for (const char* box : {"txtDivisor", "txtDividend", "txtAnswer", "txtRemainder"})
+        EXPECT_TRUE(control<QLineEdit>(practice(), box)->text().isEmpty());
     // The pupil's entries are still there.
     EXPECT_EQ(control<QLineEdit>(setUp(), "txtName")->text(), "Ann");
     EXPECT_TRUE(control<QAbstractButton>(setUp(), "Option1")->isChecked());
@@ -35,9 +34,9 @@ TEST_P(LevelChange, CountsCarryOnAndTheRemainderBoxKeepsItsVisibility) {
     click(setUp(), "cmdBeginPractice");
     EXPECT_TRUE(practice().isVisible());
     EXPECT_EQ(state().wantRemainders, 0);
-    EXPECT_TRUE(practice().txtRemainder->isVisible());
-    EXPECT_TRUE(practice().Label1->isVisible());
-    EXPECT_FALSE(practice().picCorrect->isVisible());
+    EXPECT_TRUE(control<QLineEdit>(practice(), "txtRemainder")->isVisible());
+    EXPECT_TRUE(control<QLabel>(practice(), "Label1")->isVisible());
+    EXPECT_FALSE(control<QLabel>(practice(), "picCorrect")->isVisible());
     EXPECT_EQ(state().numQuestions, 4);
     EXPECT_EQ(state().numCorrect, 2);
     EXPECT_EQ(state().numWrong, 1);
@@ -46,17 +45,17 @@ TEST_P(LevelChange, CountsCarryOnAndTheRemainderBoxKeepsItsVisibility) {
 
 TEST_P(LevelChange, HiddenRemainderBoxStaysHiddenAfterSwitchingRemaindersOn) {
     beginPractice(1, 3, 0);
-    click(practice().cmdNewLevel);
+    click(practice(), "cmdNewLevel");
     choose(0, 0, 1);
     click(setUp(), "cmdBeginPractice");
     EXPECT_EQ(state().wantRemainders, 1);
-    EXPECT_FALSE(practice().txtRemainder->isVisible());
-    EXPECT_FALSE(practice().Label1->isVisible());
+    EXPECT_FALSE(control<QLineEdit>(practice(), "txtRemainder")->isVisible());
+    EXPECT_FALSE(control<QLabel>(practice(), "Label1")->isVisible());
 }
 
 TEST_P(LevelChange, AFailedCheckAfterALevelChangeLeavesThePracticeWindowHidden) {
     beginPractice(1, 3, 0, "Ann");
-    click(practice().cmdNewLevel);
+    click(practice(), "cmdNewLevel");
     control<QLineEdit>(setUp(), "txtName")->setText("Bob");
     choose(3, 2, -1);
     click(setUp(), "cmdBeginPractice");
@@ -70,7 +69,7 @@ TEST_P(LevelChange, AFailedCheckAfterALevelChangeLeavesThePracticeWindowHidden) 
 
 TEST_P(LevelChange, ExitAndTheCloseBoxEndTheRun) {
     beginPractice(1, 2, 0);
-    click(practice().cmdExit);
+    click(practice(), "cmdExit");
     EXPECT_EQ(platform.endedWith, std::vector<int>{0});
     practice().close();
     EXPECT_EQ(platform.endedWith, (std::vector<int>{0, 0}));

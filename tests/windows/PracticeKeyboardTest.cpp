@@ -15,17 +15,17 @@ protected:
 };
 
 TEST_P(PracticeKeyboard, HintHasTheFocusFirstAndTabSkipsTheQuestionBoxes) {
-    EXPECT_EQ(QApplication::focusWidget(), practice().cmdHint);
-    practice().cmdNewQuestion->setFocus();
-    QTest::keyClick(practice().cmdNewQuestion, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), practice().txtAnswer);
-    QTest::keyClick(practice().txtAnswer, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), practice().txtRemainder);
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(practice(), "cmdHint"));
+    control<QPushButton>(practice(), "cmdNewQuestion")->setFocus();
+    QTest::keyClick(control<QPushButton>(practice(), "cmdNewQuestion"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(practice(), "txtAnswer"));
+    QTest::keyClick(control<QLineEdit>(practice(), "txtAnswer"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(practice(), "txtRemainder"));
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_P(PracticeKeyboard, SpaceOnTheFirstFocusPressesHint) {
-    QTest::keyClick(practice().cmdHint, Qt::Key_Space);
+    QTest::keyClick(control<QPushButton>(practice(), "cmdHint"), Qt::Key_Space);
     EXPECT_EQ(state().numHints, 1);
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Click New Question before selecting Hint"});
 }
@@ -33,7 +33,7 @@ TEST_P(PracticeKeyboard, SpaceOnTheFirstFocusPressesHint) {
 TEST_P(PracticeKeyboard, AccessKeysPressTheirButtons) {
     const std::pair<Qt::Key, std::function<bool()>> keys[] = {
         {Qt::Key_Q, [&] { return state().numQuestions == 1; }},
-        {Qt::Key_C, [&] { return practice().picWrong->isVisible(); }},
+        {Qt::Key_C, [&] { return control<QLabel>(practice(), "picWrong")->isVisible(); }},
         {Qt::Key_H, [&] { return state().numHints == 1; }},
         {Qt::Key_X, [&] { return !platform.endedWith.empty(); }},
     };

@@ -14,7 +14,7 @@ protected:
     void startWithSevenIntoTwelve(int remainder) {
         beginPractice(1, 2, remainder);
         platform.randoms = {kSeven, kTwelve};
-        click(practice().cmdNewQuestion);
+        click(practice(), "cmdNewQuestion");
     }
 
     void typeInto(QLineEdit* box, const char* keys) {
@@ -24,9 +24,10 @@ protected:
     }
 
     std::string shown() const {
-        Form2& form = program->form2();
-        if (form.picCorrect->isVisible()) return form.picWrong->isVisible() ? "both" : "correct";
-        return form.picWrong->isVisible() ? "wrong" : "none";
+        const bool correct = control<QLabel>(program->form2(), "picCorrect")->isVisible();
+        const bool wrong = control<QLabel>(program->form2(), "picWrong")->isVisible();
+        if (correct) return wrong ? "both" : "correct";
+        return wrong ? "wrong" : "none";
     }
 };
 
@@ -38,41 +39,41 @@ TEST_P(QuestionAndCheck, NewQuestionPosesTheChosenShape) {
         Form2& form = practice();
         EXPECT_EQ(state().numQuestions, 1);
         EXPECT_EQ(platform.reseeds, 1);
-        EXPECT_EQ(form.txtDivisor->text(), " 7");
-        EXPECT_EQ(form.txtDividend->text(), remainder ? " 12" : " 7");
+        EXPECT_EQ(control<QLineEdit>(form, "txtDivisor")->text(), " 7");
+        EXPECT_EQ(control<QLineEdit>(form, "txtDividend")->text(), remainder ? " 12" : " 7");
         EXPECT_EQ(form.Quote, 1);
         EXPECT_EQ(state().expectedRemainder, remainder ? 5 : 0);
-        EXPECT_EQ(form.txtRemainder->isVisible(), remainder == 1);
-        EXPECT_TRUE(form.txtAnswer->text().isEmpty());
-        EXPECT_TRUE(form.txtRemainder->text().isEmpty());
-        EXPECT_EQ(form.focusWidget(), form.txtAnswer);
+        EXPECT_EQ(control<QLineEdit>(form, "txtRemainder")->isVisible(), remainder == 1);
+        EXPECT_TRUE(control<QLineEdit>(form, "txtAnswer")->text().isEmpty());
+        EXPECT_TRUE(control<QLineEdit>(form, "txtRemainder")->text().isEmpty());
+        EXPECT_EQ(form.focusWidget(), control<QLineEdit>(form, "txtAnswer"));
     }
 }
 
 TEST_P(QuestionAndCheck, NewQuestionClearsThePreviousAttemptAndStopsCountingAt32767) {
     startWithSevenIntoTwelve(1);
-    practice().txtAnswer->setText("1");
-    practice().txtRemainder->setText("5");
-    click(practice().cmdCheck);
+    control<QLineEdit>(practice(), "txtAnswer")->setText("1");
+    control<QLineEdit>(practice(), "txtRemainder")->setText("5");
+    click(practice(), "cmdCheck");
     ASSERT_EQ(shown(), "correct");
     state().numQuestions = 32767;
-    click(practice().cmdNewQuestion);
+    click(practice(), "cmdNewQuestion");
     EXPECT_EQ(state().numQuestions, 32767);
     EXPECT_EQ(shown(), "none");
-    EXPECT_TRUE(practice().txtAnswer->text().isEmpty());
-    EXPECT_TRUE(practice().txtRemainder->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>(practice(), "txtAnswer")->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>(practice(), "txtRemainder")->text().isEmpty());
     EXPECT_EQ(platform.reseeds, 2);
 }
 
 TEST_P(QuestionAndCheck, TheRemainderBoxFollowsANewSettingAtTheNextQuestion) {
     startWithSevenIntoTwelve(1);
-    click(practice().cmdNewLevel);
+    click(practice(), "cmdNewLevel");
     choose(0, 0, 0);
     click(setUp(), "cmdBeginPractice");
-    EXPECT_TRUE(practice().txtRemainder->isVisible());
-    click(practice().cmdNewQuestion);
-    EXPECT_FALSE(practice().txtRemainder->isVisible());
-    EXPECT_FALSE(practice().Label1->isVisible());
+    EXPECT_TRUE(control<QLineEdit>(practice(), "txtRemainder")->isVisible());
+    click(practice(), "cmdNewQuestion");
+    EXPECT_FALSE(control<QLineEdit>(practice(), "txtRemainder")->isVisible());
+    EXPECT_FALSE(control<QLabel>(practice(), "Label1")->isVisible());
 }
 
 struct CheckCase {
@@ -101,9 +102,9 @@ TEST_P(QuestionAndCheck, CheckAnswerComparesQuotientAndRemainder) {
         SCOPED_TRACE(c.what);
         restart();
         startWithSevenIntoTwelve(1);
-        practice().txtAnswer->setText(c.answer);
-        practice().txtRemainder->setText(c.remainder);
-        click(practice().cmdCheck);
+        control<QLineEdit>(practice(), "txtAnswer")->setText(c.answer);
+        control<QLineEdit>(practice(), "txtRemainder")->setText(c.remainder);
+        click(practice(), "cmdCheck");
         EXPECT_EQ(shown(), c.picture);
         EXPECT_EQ(state().numCorrect, c.correct);
         EXPECT_EQ(state().numWrong, c.wrong);
@@ -113,25 +114,25 @@ TEST_P(QuestionAndCheck, CheckAnswerComparesQuotientAndRemainder) {
 
 TEST_P(QuestionAndCheck, EveryCheckCountsAgain) {
     startWithSevenIntoTwelve(0);
-    practice().txtAnswer->setText("1");
-    click(practice().cmdCheck);
-    click(practice().cmdCheck);
+    control<QLineEdit>(practice(), "txtAnswer")->setText("1");
+    click(practice(), "cmdCheck");
+    click(practice(), "cmdCheck");
     EXPECT_EQ(state().numCorrect, 2);
     EXPECT_EQ(practice().Answer, 1);
     state().numWrong = 32767;
-    practice().txtAnswer->setText("9");
-    click(practice().cmdCheck);
+    control<QLineEdit>(practice(), "txtAnswer")->setText("9");
+    click(practice(), "cmdCheck");
     EXPECT_EQ(state().numWrong, 32767);
     EXPECT_EQ(shown(), "wrong");
 }
 
 TEST_P(QuestionAndCheck, BeforeAnyQuestionZeroIsRight) {
     beginPractice(1, 2, 0);
-    practice().txtAnswer->setText("0");
-    click(practice().cmdCheck);
+    control<QLineEdit>(practice(), "txtAnswer")->setText("0");
+    click(practice(), "cmdCheck");
     EXPECT_EQ(shown(), "correct");
-    practice().txtAnswer->setText("4");
-    click(practice().cmdCheck);
+    control<QLineEdit>(practice(), "txtAnswer")->setText("4");
+    click(practice(), "cmdCheck");
     EXPECT_EQ(shown(), "wrong");
     EXPECT_EQ(state().numCorrect, 1);
     EXPECT_EQ(state().numWrong, 1);
@@ -139,16 +140,16 @@ TEST_P(QuestionAndCheck, BeforeAnyQuestionZeroIsRight) {
 
 TEST_P(QuestionAndCheck, EnterInEitherBoxChecks) {
     startWithSevenIntoTwelve(1);
-    typeInto(practice().txtAnswer, "1");
-    typeInto(practice().txtRemainder, "5");
-    QTest::keyClick(practice().txtRemainder, Qt::Key_Return);
+    typeInto(control<QLineEdit>(practice(), "txtAnswer"), "1");
+    typeInto(control<QLineEdit>(practice(), "txtRemainder"), "5");
+    QTest::keyClick(control<QLineEdit>(practice(), "txtRemainder"), Qt::Key_Return);
     EXPECT_EQ(shown(), "correct");
-    QTest::keyClick(practice().txtAnswer, Qt::Key_Enter);
+    QTest::keyClick(control<QLineEdit>(practice(), "txtAnswer"), Qt::Key_Enter);
     EXPECT_EQ(state().numCorrect, 2);
     EXPECT_TRUE(platform.messages.empty());
 
-    practice().txtAnswer->clear();
-    QTest::keyClick(practice().txtAnswer, Qt::Key_Return);
+    control<QLineEdit>(practice(), "txtAnswer")->clear();
+    QTest::keyClick(control<QLineEdit>(practice(), "txtAnswer"), Qt::Key_Return);
     EXPECT_EQ(shown(), "wrong");
     EXPECT_EQ(state().numWrong, 0);
     EXPECT_TRUE(platform.messages.empty());
@@ -178,7 +179,8 @@ TEST_P(QuestionAndCheck, OnlyDigitsBackspaceAndEnterAreTyped) {
         {"alt and a letter", Qt::Key_A, Qt::AltModifier, false, "12"},
     };
     startWithSevenIntoTwelve(1);
-    for (QLineEdit* box : {practice().txtAnswer, practice().txtRemainder}) {
+    for (const char* name : {"txtAnswer", "txtRemainder"}) {
+        QLineEdit* box = control<QLineEdit>(practice(), name);
         for (const KeyCase& c : cases) {
             SCOPED_TRACE(std::string(c.what) + " in " + box->objectName().toStdString());
             box->setText("12");
@@ -194,7 +196,7 @@ TEST_P(QuestionAndCheck, OnlyDigitsBackspaceAndEnterAreTyped) {
             EXPECT_EQ(shown(), "none");
         }
     }
-    QLineEdit* box = practice().txtAnswer;
+    QLineEdit* box = control<QLineEdit>(practice(), "txtAnswer");
     box->setText("12");
     box->setCursorPosition(2);
     QTest::keyClick(box, Qt::Key_Backspace);
@@ -204,7 +206,7 @@ TEST_P(QuestionAndCheck, OnlyDigitsBackspaceAndEnterAreTyped) {
 
 TEST_P(QuestionAndCheck, EveryCharacterOfAKeyIsFiltered) {
     startWithSevenIntoTwelve(1);
-    QLineEdit* box = practice().txtAnswer;
+    QLineEdit* box = control<QLineEdit>(practice(), "txtAnswer");
     QKeyEvent twoCharacters(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1a");
     QApplication::sendEvent(box, &twoCharacters);
     EXPECT_TRUE(box->text().isEmpty());
@@ -215,13 +217,13 @@ TEST_P(QuestionAndCheck, ARunTimeErrorInAHandlerIsReportedNotThrown) {
     startWithSevenIntoTwelve(1);
     // No use of the program can bring this about; the guard still has to catch it.
     state().digitsOutside = 0;
-    click(practice().cmdNewQuestion);
+    click(practice(), "cmdNewQuestion");
     ASSERT_EQ(platform.runTimeErrors.size(), 1u);
 }
 
 TEST_P(QuestionAndCheck, ComposedInputIsFilteredLikeTyping) {
     startWithSevenIntoTwelve(1);
-    QLineEdit* box = practice().txtAnswer;
+    QLineEdit* box = control<QLineEdit>(practice(), "txtAnswer");
     for (const char* composed : {"\u00e9", "4x"}) {
         SCOPED_TRACE(composed);
         platform.messages.clear();

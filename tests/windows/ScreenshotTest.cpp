@@ -35,19 +35,20 @@ TEST_P(Screenshots, EveryWindowDrawsAtItsDesignSize) {
 
     click(setUp(), "cmdBeginPractice");
     platform.randoms = {0.3f, 0.6f};
-    click(practice().cmdNewQuestion);
-    practice().txtAnswer->setText("1");
-    click(practice().cmdCheck);
+    click(practice(), "cmdNewQuestion");
+    control<QLineEdit>(practice(), "txtAnswer")->setText("1");
+    click(practice(), "cmdCheck");
     image = keep(practice(), "practice");
     EXPECT_EQ(image.width(), build.practice.clientWidth / design::kTwipsPerPixel);
 
-    practice().picWrong->hide();
-    practice().txtAnswer->setText(QString::number(practice().Quote));
-    practice().txtRemainder->setText(QString::number(state().expectedRemainder));
-    click(practice().cmdCheck);
+    control<QLabel>(practice(), "picWrong")->hide();
+    control<QLineEdit>(practice(), "txtAnswer")->setText(QString::number(practice().Quote));
+    control<QLineEdit>(practice(), "txtRemainder")
+        ->setText(QString::number(state().expectedRemainder));
+    click(practice(), "cmdCheck");
     keep(practice(), "practice-correct");
 
-    click(practice().cmdHint);
+    click(practice(), "cmdHint");
     ASSERT_TRUE(program->frmHintsLoaded());
     // Most of the way through 6400 divided by 37, so every row of the layout is in use.
     for (int press = 0; press < 15; ++press)
@@ -77,9 +78,8 @@ std::vector<QRgb> edgeOf(QWidget* box) {
 
 TEST_P(Screenshots, MultiLineBoxesHaveTheFrameOfTheSingleLineBoxes) {
     beginPractice(1, 2, 1);
-    practice().divisor = 12;
-    practice().dividend = 15;
-    click(practice().cmdHint);
+    setQuestion(12, 15);
+    click(practice(), "cmdHint");
     program->frmHints().txtZeros->show();
     for (QTextEdit* box : {setUp().controls().get<QTextEdit>("Text1"), program->frmHints().txtZeros}) {
         SCOPED_TRACE(box->objectName().toStdString());

@@ -84,15 +84,14 @@ TEST_P(TabWalk, EveryWindowInTheOrderOfItsTabIndexes) {
     }
     beginPractice(1, 3, 1);
     platform.randoms = {0.5f, 0.5f};
-    click(practice().cmdNewQuestion);
+    click(practice(), "cmdNewQuestion");
     {
         SCOPED_TRACE("practice window");
         expectWalk(practice(), build.practice);
     }
     // 12 into 156: the first step writes a 0 above the first digit and shows the zeros note.
-    practice().divisor = 12;
-    practice().dividend = 156;
-    click(practice().cmdHint);
+    setQuestion(12, 156);
+    click(practice(), "cmdHint");
     FrmHints& hints = program->frmHints();
     click(hints.cmdShowNext);
     ASSERT_TRUE(hints.txtZeros->isVisible());
@@ -104,9 +103,8 @@ TEST_P(TabWalk, EveryWindowInTheOrderOfItsTabIndexes) {
 
 TEST_P(TabWalk, TabLeavesTheZerosNoteForCloseHelp) {
     beginPractice(1, 3, 1);
-    practice().divisor = 12;
-    practice().dividend = 156;
-    click(practice().cmdHint);
+    setQuestion(12, 156);
+    click(practice(), "cmdHint");
     FrmHints& hints = program->frmHints();
     click(hints.cmdShowNext);
     activate(hints);

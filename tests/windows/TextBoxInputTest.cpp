@@ -47,7 +47,7 @@ protected:
     void startWithSevenIntoTwelve() {
         beginPractice(1, 2, 1);
         platform.randoms = {kSeven, kTwelve};
-        click(practice().cmdNewQuestion);
+        click(practice(), "cmdNewQuestion");
     }
 
     QWidget* text1() { return control<QWidget>(setUp(), "Text1"); }
@@ -55,12 +55,12 @@ protected:
     // Every box of the program that the pupil can type into, each with some text in it.
     std::vector<QWidget*> editableBoxes() {
         startWithSevenIntoTwelve();
-        practice().txtAnswer->setText("1");
-        practice().txtRemainder->setText("5");
+        control<QLineEdit>(practice(), "txtAnswer")->setText("1");
+        control<QLineEdit>(practice(), "txtRemainder")->setText("5");
         control<QLineEdit>(setUp(), "txtName")->setText("Ann");
-        click(practice().cmdHint);
-        return {control<QLineEdit>(setUp(), "txtName"), practice().txtAnswer,
-                practice().txtRemainder, program->frmHints().txtZeros};
+        click(practice(), "cmdHint");
+        return {control<QLineEdit>(setUp(), "txtName"), control<QLineEdit>(practice(), "txtAnswer"),
+                control<QLineEdit>(practice(), "txtRemainder"), program->frmHints().txtZeros};
     }
 };
 
@@ -100,8 +100,8 @@ TEST_P(TextBoxInput, KeysWithAltTypeNothingInAnyBox) {
 TEST_P(TextBoxInput, AnAnswerWithAltTypedInIsStillOnlyItsDigits) {
     startWithSevenIntoTwelve();
     activate(practice());
-    practice().txtRemainder->setText("5");
-    QLineEdit* box = practice().txtAnswer;
+    control<QLineEdit>(practice(), "txtRemainder")->setText("5");
+    QLineEdit* box = control<QLineEdit>(practice(), "txtAnswer");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_1);
     QTest::keyClick(box, Qt::Key_A, Qt::AltModifier);
@@ -115,8 +115,8 @@ TEST_P(TextBoxInput, AnAnswerWithAltTypedInIsStillOnlyItsDigits) {
 TEST_P(TextBoxInput, BoxesThatTakeNoTextIgnoreInputMethodsPasteAndDrop) {
     startWithSevenIntoTwelve();
     QApplication::clipboard()->setText("99");
-    for (QWidget* box : {text1(), static_cast<QWidget*>(practice().txtDivisor),
-                         static_cast<QWidget*>(practice().txtDividend)}) {
+    for (QWidget* box : {text1(), control<QWidget>(practice(), "txtDivisor"),
+                         control<QWidget>(practice(), "txtDividend")}) {
         SCOPED_TRACE(box->objectName().toStdString());
         box->window()->show();
         activate(*box->window());
@@ -146,7 +146,8 @@ TEST_P(TextBoxInput, BoxesThatTakeNoTextIgnoreInputMethodsPasteAndDrop) {
 
 TEST_P(TextBoxInput, ACompositionNeverShowsInAnAnswerBoxAndARefusedOneLeavesItAsItWas) {
     startWithSevenIntoTwelve();
-    for (QLineEdit* box : {practice().txtAnswer, practice().txtRemainder}) {
+    for (const char* name : {"txtAnswer", "txtRemainder"}) {
+        QLineEdit* box = control<QLineEdit>(practice(), name);
         SCOPED_TRACE(box->objectName().toStdString());
         activate(practice());
         box->setFocus();

@@ -1,0 +1,17 @@
+// A window's own variables that a test sets or reads where no control shows them; each window
+// that has such variables names this as its friend.
+#pragma once
+
+#include <cstdint>
+
+#include "drill/SummaryPage.h"
+#include "windows/Form2.h"
+
+struct WindowPeer {
+    static void setQuestion(Form2& form, int32_t divisor, int32_t dividend) {
+        form.divisor = divisor;
+        form.dividend = dividend;
+    }
+
+    static const SummaryPress& printWork(const Form2& form) { return form.printWork; }
+};
