@@ -18,9 +18,18 @@ class FrmHints : public DesignedWindow, private HintView {
 public:
     explicit FrmHints(Program& program);
 
+    // Run by the program at every load of the window.
+    void Form_Load();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The tests read where the worked division stands, which no control shows.
+    friend struct WindowPeer;
+
     void cmdShowNext_Click();
     void cmdUnload_Click();
-    void Form_Load();
 
     QLabel* lblDivisor;
     std::array<QLabel*, kColumnLabels> lbldividend;
@@ -37,10 +46,6 @@ public:
     // Where the worked division stands: set by the load, advanced by each press.
     HintState hintState;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     QLabel* stepLabel(HintLabel label, int16_t member) const;
 
     // How a press's effects reach the controls.

@@ -5,7 +5,9 @@
 #include <cstdint>
 
 #include "drill/SummaryPage.h"
+#include "hints/HintState.h"
 #include "windows/Form2.h"
+#include "windows/FrmHints.h"
 
 struct WindowPeer {
     static void setQuestion(Form2& form, int32_t divisor, int32_t dividend) {
@@ -14,4 +16,6 @@ struct WindowPeer {
     }
 
     static const SummaryPress& printWork(const Form2& form) { return form.printWork; }
+
+    static const HintState& hintState(const FrmHints& hints) { return hints.hintState; }
 };

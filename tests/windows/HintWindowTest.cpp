@@ -79,7 +79,8 @@ protected:
 
     static std::string borderedWords(const FrmHints& w) {
         std::string joined;
-        for (const QLabel* word : w.lblwords) {
+        for (int16_t i = 0; i < kStepWords; ++i) {
+            const QLabel* word = control<QLabel>(w, "lblwords", i);
             if (word->frameStyle() == QFrame::NoFrame)
                 continue;
             EXPECT_EQ(word->frameStyle(), QFrame::Box | QFrame::Plain);
@@ -91,22 +92,28 @@ protected:
 
     // What every load leaves, whatever the question.
     static void expectFreshLoad(const FrmHints& w, bool remainders) {
-        for (const auto& labels : {w.lblAnswer, w.lblMult, w.lblSubtract})
-            for (const QLabel* label : labels)
+        const std::pair<const char*, int16_t> stepLabels[] = {
+            {"lblAnswer", kColumnLabels},
+            {"lblMult", kColumnLabels},
+            {"lblSubtract", kColumnLabels},
+            {"lblBringDown", kBringDownLabels},
+        };
+        for (const auto& [array, members] : stepLabels)
+            for (int16_t i = 0; i < members; ++i) {
+                const QLabel* label = control<QLabel>(w, array, i);
                 EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
-        for (const QLabel* label : w.lblBringDown)
-            EXPECT_TRUE(label->text().isEmpty()) << label->objectName().toStdString();
+            }
         EXPECT_EQ(borderedWords(w), "");
-        EXPECT_TRUE(w.txtZeros->isHidden());
-        EXPECT_EQ(w.lblRemainder->isHidden(), !remainders);
-        EXPECT_EQ(w.Label1->isHidden(), !remainders);
+        EXPECT_TRUE(control<QTextEdit>(w, "txtZeros")->isHidden());
+        EXPECT_EQ(control<QLabel>(w, "lblRemainder")->isHidden(), !remainders);
+        EXPECT_EQ(control<QLabel>(w, "Label1")->isHidden(), !remainders);
         if (remainders) {
-            EXPECT_EQ(w.lblRemainder->text(), "");
+            EXPECT_EQ(control<QLabel>(w, "lblRemainder")->text(), "");
         }
-        EXPECT_EQ(w.Label1->text(), "R");
-        EXPECT_EQ(w.hintState.stepColumn, 0);
-        EXPECT_EQ(w.hintState.stepPhase, StepPhase::kDivide);
-        EXPECT_EQ(w.hintState.doneColumn, 0);
+        EXPECT_EQ(control<QLabel>(w, "Label1")->text(), "R");
+        EXPECT_EQ(WindowPeer::hintState(w).stepColumn, 0);
+        EXPECT_EQ(WindowPeer::hintState(w).stepPhase, StepPhase::kDivide);
+        EXPECT_EQ(WindowPeer::hintState(w).doneColumn, 0);
     }
 
     // Presses Show Next Step once per row and checks that each press wrote just its caption.
@@ -119,7 +126,7 @@ protected:
             ASSERT_TRUE(w);
             const auto before = captions(*w);
             const std::string borderedBefore = borderedWords(*w);
-            click(w->cmdShowNext);
+            click(*w, "cmdShowNext");
             if (p.closes) {
                 EXPECT_FALSE(program->frmHintsLoaded());
                 ASSERT_TRUE(w) << "the window goes only once the press is over";
@@ -135,7 +142,7 @@ protected:
             expected[p.label] = p.text;
             EXPECT_EQ(captions(*w), expected);
             EXPECT_EQ(borderedWords(*w), p.bordered);
-            EXPECT_EQ(w->txtZeros->isVisible(), p.zeros);
+            EXPECT_EQ(control<QTextEdit>(*w, "txtZeros")->isVisible(), p.zeros);
         }
     }
 };
@@ -190,14 +197,16 @@ TEST_P(HintWindow, LoadLaysOutTheQuestion) {
         ASSERT_TRUE(w);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(w->windowTitle(), "Hints");
-        EXPECT_EQ(w->lblDivisor->text().toStdString(), c.divisorCaption);
+        EXPECT_EQ(control<QLabel>(*w, "lblDivisor")->text().toStdString(), c.divisorCaption);
         for (size_t i = 0; i < c.digits.size(); ++i)
-            EXPECT_EQ(w->lbldividend[i]->text().toStdString(), c.digits[i]) << "column " << i;
+            EXPECT_EQ(control<QLabel>(*w, "lbldividend", static_cast<int>(i))->text().toStdString(),
+                      c.digits[i])
+                << "column " << i;
         expectFreshLoad(*w, c.remainder != 0);
-        EXPECT_EQ(w->hintState.workingNumber, c.workingNumber);
+        EXPECT_EQ(WindowPeer::hintState(*w).workingNumber, c.workingNumber);
         EXPECT_EQ(state().hintDivisor, c.divisor);
         EXPECT_EQ(state().hintDividend, 0);
-        EXPECT_EQ(w->focusWidget(), w->cmdShowNext);
+        EXPECT_EQ(w->focusWidget(), control<QPushButton>(*w, "cmdShowNext"));
         EXPECT_TRUE(platform.messages.empty());
     }
 }
@@ -238,7 +247,7 @@ TEST_P(HintWindow, WorksTheDivisionPressByPress) {
         hint();
         expectPresses(slice(c.presses, 0, c.presses.size() - 1));
         ASSERT_TRUE(window());
-        EXPECT_EQ(window()->lblRemainder->isHidden(), c.remainder == 0);
+        EXPECT_EQ(control<QLabel>(*window(), "lblRemainder")->isHidden(), c.remainder == 0);
         expectPresses(slice(c.presses, c.presses.size() - 1));
     }
 }
@@ -248,10 +257,10 @@ TEST_P(HintWindow, SpaceStepsFromTheFirstFocus) {
     hint();
     FrmHints& w = *window();
     activate(w);
-    ASSERT_EQ(QApplication::focusWidget(), w.cmdShowNext);
+    ASSERT_EQ(QApplication::focusWidget(), control<QPushButton>(w, "cmdShowNext"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(w.lblAnswer[0]->text(), "0");
-    EXPECT_TRUE(w.txtZeros->isVisible());
+    EXPECT_EQ(control<QLabel>(w, "lblAnswer", 0)->text(), "0");
+    EXPECT_TRUE(control<QTextEdit>(w, "txtZeros")->isVisible());
 }
 
 struct ReopenCase {
@@ -294,7 +303,7 @@ TEST_P(HintWindow, OpenWindowKeepsItsPlaceAndReadsTheDivisorHintHandsOver) {
         EXPECT_EQ(window(), opened);
         EXPECT_TRUE(opened->isVisible());
         EXPECT_EQ(captions(*opened), shown);
-        EXPECT_EQ(opened->hintState.workingNumber, 15);
+        EXPECT_EQ(WindowPeer::hintState(*opened).workingNumber, 15);
         EXPECT_EQ(state().numHints, c.hintAgain ? 2 : 1);
         EXPECT_EQ(state().hintDivisor, c.hintAgain ? c.newDivisor : 12);
         expectPresses(c.rest);
@@ -374,7 +383,7 @@ TEST_P(HintWindow, ClosingAtAnyPointUnloadsAndTheNextHintStartsAfresh) {
             const DrillState drillBefore = state();
 
             if (way == Way::CloseHelp)
-                click(w->cmdUnload);
+                click(*w, "cmdUnload");
             else
                 w->close();
             EXPECT_FALSE(program->frmHintsLoaded());
@@ -388,7 +397,7 @@ TEST_P(HintWindow, ClosingAtAnyPointUnloadsAndTheNextHintStartsAfresh) {
             hint();
             FrmHints* reopened = window();
             ASSERT_TRUE(reopened);
-            EXPECT_EQ(reopened->lbldividend[0]->text(), "1");
+            EXPECT_EQ(control<QLabel>(*reopened, "lbldividend", 0)->text(), "1");
             expectFreshLoad(*reopened, true);
             expectPresses(slice(kWorkedExample, 0, 1));
         }
@@ -408,13 +417,14 @@ TEST_P(HintWindow, AnUnloadedWindowWaitingToGoCannotUnloadItsSuccessor) {
     startWith(3, 1, 12, 156);
     hint();
     const QPointer<FrmHints> old = window();
-    click(old->cmdUnload);
+    click(*old, "cmdUnload");
     hint();
     FrmHints* current = window();
     ASSERT_TRUE(old);
     ASSERT_NE(old.data(), current);
     old->close();
-    old->cmdShowNext_Click();
+    // A press still on its way: the button of the hidden window is clicked all the same.
+    control<QPushButton>(*old, "cmdShowNext")->click();
     EXPECT_TRUE(program->frmHintsLoaded());
     EXPECT_EQ(window(), current);
 }

@@ -52,12 +52,12 @@ TEST_P(Screenshots, EveryWindowDrawsAtItsDesignSize) {
     ASSERT_TRUE(program->frmHintsLoaded());
     // Most of the way through 6400 divided by 37, so every row of the layout is in use.
     for (int press = 0; press < 15; ++press)
-        click(program->frmHints().cmdShowNext);
+        click(program->frmHints(), "cmdShowNext");
     image = keep(program->frmHints(), "hints");
     EXPECT_EQ(image.width(), build.hints.clientWidth / design::kTwipsPerPixel);
 
     // The note about zeros has no scroll bar, so all of its text has to show inside its box.
-    QTextEdit* note = program->frmHints().txtZeros;
+    QTextEdit* note = control<QTextEdit>(program->frmHints(), "txtZeros");
     note->show();
     keep(program->frmHints(), "hints-zeros-note");
     QTextCursor last(note->document());
@@ -80,8 +80,9 @@ TEST_P(Screenshots, MultiLineBoxesHaveTheFrameOfTheSingleLineBoxes) {
     beginPractice(1, 2, 1);
     setQuestion(12, 15);
     click(practice(), "cmdHint");
-    program->frmHints().txtZeros->show();
-    for (QTextEdit* box : {setUp().controls().get<QTextEdit>("Text1"), program->frmHints().txtZeros}) {
+    control<QTextEdit>(program->frmHints(), "txtZeros")->show();
+    for (QTextEdit* box : {control<QTextEdit>(setUp(), "Text1"),
+                           control<QTextEdit>(program->frmHints(), "txtZeros")}) {
         SCOPED_TRACE(box->objectName().toStdString());
         // A single-line box in the same place and colours, as the window would draw one.
         QLineEdit single(box->parentWidget());

@@ -93,8 +93,8 @@ TEST_P(TabWalk, EveryWindowInTheOrderOfItsTabIndexes) {
     setQuestion(12, 156);
     click(practice(), "cmdHint");
     FrmHints& hints = program->frmHints();
-    click(hints.cmdShowNext);
-    ASSERT_TRUE(hints.txtZeros->isVisible());
+    click(hints, "cmdShowNext");
+    ASSERT_TRUE(control<QTextEdit>(hints, "txtZeros")->isVisible());
     {
         SCOPED_TRACE("hint window");
         expectWalk(hints, build.hints);
@@ -106,16 +106,17 @@ TEST_P(TabWalk, TabLeavesTheZerosNoteForCloseHelp) {
     setQuestion(12, 156);
     click(practice(), "cmdHint");
     FrmHints& hints = program->frmHints();
-    click(hints.cmdShowNext);
+    click(hints, "cmdShowNext");
     activate(hints);
-    hints.txtZeros->setFocus();
-    const QString note = hints.txtZeros->toPlainText();
-    QTest::keyClick(hints.txtZeros, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), hints.cmdUnload);
-    hints.txtZeros->setFocus();
-    QTest::keyClick(hints.txtZeros, Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), hints.cmdShowNext);
-    EXPECT_EQ(hints.txtZeros->toPlainText(), note);
+    QTextEdit* zeros = control<QTextEdit>(hints, "txtZeros");
+    zeros->setFocus();
+    const QString note = zeros->toPlainText();
+    QTest::keyClick(zeros, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(hints, "cmdUnload"));
+    zeros->setFocus();
+    QTest::keyClick(zeros, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(hints, "cmdShowNext"));
+    EXPECT_EQ(zeros->toPlainText(), note);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, TabWalk, testing::Values(Which::Standard, Which::Second),

@@ -60,7 +60,8 @@ protected:
         control<QLineEdit>(setUp(), "txtName")->setText("Ann");
         click(practice(), "cmdHint");
         return {control<QLineEdit>(setUp(), "txtName"), control<QLineEdit>(practice(), "txtAnswer"),
-                control<QLineEdit>(practice(), "txtRemainder"), program->frmHints().txtZeros};
+                control<QLineEdit>(practice(), "txtRemainder"),
+                control<QTextEdit>(program->frmHints(), "txtZeros")};
     }
 };
 
