@@ -44,13 +44,13 @@ read -r -t 10 number <&"$ready" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
 
 results=$(mktemp)
-trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$results"' EXIT
+trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$results" "$results.log"' EXIT
 
 # One run: "<label> <milliseconds> <peak KiB> <width> <height>" into the results.
 measure() {
   local label="$1"; shift
   local figures
-  figures=$("$probe" "$@" 2>/dev/null) || { echo "$label did not show a window" >&2; exit 1; }
+  figures=$("$probe" "$@" 2>"$results.log") || { cat "$results.log" >&2; exit 1; }
   echo "$label $figures" >>"$results"
   echo "$figures"
 }
