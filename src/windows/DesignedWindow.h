@@ -12,9 +12,10 @@ class DesignedWindow : public QWidget {
 public:
     explicit DesignedWindow(const design::Window& design);
 
+protected:
+    // The window's own controls by name, for its handlers; tests find them by object name.
     const Controls& controls() const { return controls_; }
 
-protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -39,7 +39,7 @@ protected:
     void expectBackColours(DesignedWindow& window, const design::Window& design) {
         const QImage picture = window.grab().toImage();
         for (const design::Control& c : design.controls) {
-            QWidget* widget = window.controls().get<QWidget>(c.name);
+            QWidget* widget = control<QWidget>(window, c.name);
             if (!fillsItsBack(c) || !widget->isVisible() || (c.backColour & design::kSystemColour))
                 continue;
             SCOPED_TRACE(c.name);

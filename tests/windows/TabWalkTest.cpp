@@ -31,7 +31,7 @@ std::vector<std::string> designOrder(const design::Window& design, const Designe
     std::vector<std::string> names;
     std::map<std::string, size_t> groupStop;
     for (const design::Control* c : sorted) {
-        const QWidget* widget = window.controls().get<QWidget>(c->name);
+        const QWidget* widget = control<QWidget>(window, c->name);
         if (!takesFocus(c->kind) || (c->flags & design::kDisabled) || !widget->isVisible())
             continue;
         if (c->kind != design::Kind::OptionButton) {
@@ -64,7 +64,7 @@ protected:
         activate(window);
         const std::vector<std::string> order = designOrder(design, window);
         ASSERT_GE(order.size(), 2u);
-        window.controls().get<QWidget>(order.front())->setFocus();
+        control<QWidget>(window, order.front())->setFocus();
         std::vector<std::string> forwards(order.begin() + 1, order.end());
         forwards.push_back(order.front());
         EXPECT_EQ(walk(window, order.size(), false), forwards);
