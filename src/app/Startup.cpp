@@ -6,6 +6,7 @@
 
 #include "platform/QtPlatform.h"
 #include "windows/DesignBuilder.h"
+#include "windows/Handlers.h"
 #include "windows/Program.h"
 
 int runDrill(int argc, char** argv, const design::Build& build) {
@@ -23,6 +24,7 @@ int runDrill(int argc, char** argv, const design::Build& build) {
 
     QtPlatform platform;
     Program program(platform, build);
-    program.start();
+    // A fault in the set-up window's design ends the run with its message, as in any handler.
+    runGuarded(platform, [&program] { program.start(); });
     return QApplication::exec();
 }

@@ -15,9 +15,12 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <string>
 #include <vector>
 
+#include "drill/RunTimeError.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/Pictures.h"
 #include "windows/LineWidget.h"
@@ -38,13 +41,19 @@ int pixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / design::kTwipsPerPixel));
 }
 
-QColor colour(design::Colour value) {
+// owner names the control or window in the message when the colour is refused.
+QColor colour(design::Colour value, const char* owner) {
+    if (!(value & design::kSystemColour))
+        return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
     // The designs use two system colours: window text, and the active border behind a picture.
     if (value == design::kWindowText)
         return QPalette().color(QPalette::WindowText);
-    if (value & design::kSystemColour)
+    if (value == design::kActiveBorder)
         return QPalette().color(QPalette::Window);
-    return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
+    // Any other would show a colour nobody chose: a design that names one is a fault of the build.
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(value));
+    throw RunTimeError(std::string("Unknown system colour ") + hex + " for " + owner);
 }
 
 QFont font(const design::Font& spec, const QFont& fallback) {
@@ -81,9 +90,9 @@ void paint(QWidget* w, const Control& c, bool opaque, QPalette::ColorRole back,
            QPalette::ColorRole fore) {
     QPalette palette = w->palette();
     if (c.backColour != design::kDefaultColour)
-        palette.setColor(back, colour(c.backColour));
+        palette.setColor(back, colour(c.backColour, c.name));
     if (c.foreColour != design::kDefaultColour)
-        palette.setColor(fore, colour(c.foreColour));
+        palette.setColor(fore, colour(c.foreColour, c.name));
     w->setPalette(palette);
     w->setAutoFillBackground(opaque);
 }
@@ -154,7 +163,7 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
     button->setDefault(false);
     if ((c.flags & design::kGraphical) && c.backColour != design::kDefaultColour) {
         // A flat fill, so the button shows its back colour itself rather than a tint of it.
-        const QColor back = colour(c.backColour);
+        const QColor back = colour(c.backColour, c.name);
         button->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid %2;"
                                       " border-radius: 2px; padding: 1px; }"
                                       "QPushButton:pressed { background-color: %3; }"
@@ -245,7 +254,7 @@ Controls build(const design::Window& design, QWidget& window) {
     window.setFont(windowFont);
     if (design.backColour != design::kDefaultColour) {
         QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, colour(design.backColour));
+        palette.setColor(QPalette::Window, colour(design.backColour, design.caption));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
