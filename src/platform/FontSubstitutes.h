@@ -1,5 +1,19 @@
-// Maps the designs' font names to the nearest fonts installed here.
+// The installed faces that stand in for the fonts the designs and the printout name.
 #pragma once
 
-// Safe to call more than once.
+#include <QFont>
+#include <string_view>
+
+struct InstalledFace {
+    const char* family;
+    QFont::Weight weight = QFont::Normal;
+    int stretch = QFont::Unstretched;  // per cent of the face's own width
+};
+
+// The face for a named font at a size in points, chosen so that texts measure and wrap as the
+// designs meant them to; a family that is installed stands for itself.
+InstalledFace installedFace(std::string_view family, double points);
+
+// Lets a font made from a named family alone (the printout's) find its face too. Safe to call
+// more than once.
 void installFontSubstitutes();

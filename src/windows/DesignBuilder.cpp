@@ -59,9 +59,12 @@ QColor colour(design::Colour value, const char* owner) {
 QFont font(const design::Font& spec, const QFont& fallback) {
     if (!spec.family)
         return fallback;
-    QFont result(QString::fromUtf8(spec.family));
+    // Made with the installed face straight away, so no look-up ever asks for a missing family.
+    const InstalledFace face = installedFace(spec.family, spec.points);
+    QFont result(QString::fromUtf8(face.family));
     result.setPointSizeF(spec.points);
-    result.setWeight(QFont::Normal);
+    result.setWeight(face.weight);
+    result.setStretch(face.stretch);
     result.setItalic(false);
     return result;
 }
@@ -106,7 +109,10 @@ QWidget* makeLabel(const Control& c, QWidget* parent) {
     label->setTextFormat(Qt::PlainText);
     label->setText(text(c.caption));
     label->setAlignment(alignmentOf(c) | Qt::AlignTop);
-    label->setWordWrap(true);
+    // A caption wraps at its blanks only: one without a blank stays a single word on one line.
+    label->setWordWrap(text(c.caption).contains(' '));
+    // Text stands against the edge, whether or not the label has a border just then.
+    label->setIndent(0);
     paint(label, c, !(c.flags & design::kTransparent));
     return label;
 }
@@ -165,7 +171,7 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
         // A flat fill, so the button shows its back colour itself rather than a tint of it.
         const QColor back = colour(c.backColour, c.name);
         button->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid %2;"
-                                      " border-radius: 2px; padding: 1px; }"
+                                      " border-radius: 2px; padding: 0px; }"
                                       "QPushButton:pressed { background-color: %3; }"
                                       "QPushButton:focus { border: 2px solid %2; }")
                                   .arg(back.name(), back.darker(200).name(), back.darker(115).name()));
