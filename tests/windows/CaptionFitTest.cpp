@@ -80,7 +80,7 @@ protected:
                 c.kind != design::Kind::OptionButton)
                 continue;
             if (second && kSecondDesignOverflows.count(c.name)) continue;
-            EXPECT_EQ(overflow(window.controls().get<QWidget>(c.name)), "")
+            EXPECT_EQ(overflow(control<QWidget>(window, c.name)), "")
                 << design.caption << ": " << c.name;
         }
     }
@@ -92,13 +92,12 @@ TEST_P(CaptionFit, EveryCaptionShowsWhole) {
     beginPractice(2, 4, 1);
     expectFits(practice(), build.practice);
     // 6400 divided by 37: every row of the hint layout gets its number.
-    practice().divisor = 37;
-    practice().dividend = 6400;
-    click(practice().cmdHint);
+    setQuestion(37, 6400);
+    click(practice(), "cmdHint");
     FrmHints& hints = program->frmHints();
     expectFits(hints, build.hints);
     for (int press = 0; press < 15; ++press) {
-        click(hints.cmdShowNext);
+        click(hints, "cmdShowNext");
         SCOPED_TRACE(press);
         expectFits(hints, build.hints);
     }
@@ -128,23 +127,22 @@ TEST_P(CaptionFit, TheInstructionPutsItsSentencesWhereItsBlanksMeanThem) {
                                        "If you need help click Hint."}
             : std::vector<std::string>{"Type the whole answer. Then hit Check Answer.",
                                        "If you need help click Hint."};
-    EXPECT_EQ(linesOf(practice().Label2), expected);
+    EXPECT_EQ(linesOf(control<QLabel>(practice(), "Label2")), expected);
 }
 
 // Every font is made with the face chosen for it, so no font falls back to another family.
 TEST_P(CaptionFit, EveryControlHasTheFaceChosenForItsFont) {
     const design::Build& build = buildOf(GetParam());
     beginPractice(1, 2, 1);
-    practice().divisor = 7;
-    practice().dividend = 12;
-    click(practice().cmdHint);
+    setQuestion(7, 12);
+    click(practice(), "cmdHint");
     const std::pair<const DesignedWindow*, const design::Window*> windows[] = {
         {&setUp(), &build.setUp}, {&practice(), &build.practice}, {&program->frmHints(), &build.hints}};
     for (const auto& [window, design] : windows) {
         for (const design::Control& c : design->controls) {
             if (c.kind == design::Kind::Line) continue;
             const design::Font& font = c.font.family ? c.font : design->font;
-            const QFontInfo shown(window->controls().get<QWidget>(c.name)->font());
+            const QFontInfo shown(control<QWidget>(*window, c.name)->font());
             const InstalledFace face = installedFace(font.family, font.points);
             // Qt names a face that more than one foundry makes with its foundry: "Nimbus Sans Narrow [urw]".
             EXPECT_EQ(shown.family().section(" [", 0, 0).toStdString(), face.family) << c.name;
