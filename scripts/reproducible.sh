@@ -2,7 +2,7 @@
 # Builds the two programs' Debian packages twice from clean clones of one commit (the given
 # one, else HEAD), in two different folders and a while apart, with GCC and with clang, and
 # checks that each pair is byte for byte the same; where they differ, it shows what differs.
-# Then checks each compiler's packages with scripts/check-packages.sh.
+# Then checks the GCC packages, the ones scripts/package.sh makes, with scripts/check-packages.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -81,6 +81,11 @@ for compiler in g++ clang++; do
       failed=1
     fi
   done
-  CXX=$compiler scripts/check-packages.sh "$first"/build/packages/*.deb || failed=1
+  # clang 14 with Debian 12's C library checks no printf-family call (GCC's __va_arg_pack is
+  # missing), and the programs have no other call whose buffer size is known when compiled:
+  # lintian and hardening-check find no fortified function in clang's packages.
+  if [[ $compiler == g++ ]]; then
+    CXX=$compiler scripts/check-packages.sh "$first"/build/packages/*.deb || failed=1
+  fi
 done
 exit $failed
