@@ -3,6 +3,9 @@
 include(GNUInstallDirs)
 include(${PROJECT_SOURCE_DIR}/src/designs/Version.cmake)
 find_program(GZIP gzip REQUIRED)
+# The folders an install makes, and so the packages', are the same whatever the umask.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The release date as the Debian changelog writes it.
 execute_process(COMMAND date -u -R -d ${PROGRAM_RELEASE_DATE}

@@ -10,6 +10,8 @@ commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 scripts/install-deps.sh --reproducible
 work=$(mktemp -d "${TMPDIR:-/tmp}/reproducible.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+# As scripts/package.sh makes them: CPack gives the package's members the modes of its files.
+umask 022
 
 # build COMPILER FOLDER: the release packages of the commit, made in a fresh clone at FOLDER.
 build() {
