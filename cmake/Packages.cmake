@@ -9,8 +9,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROGRAM_SUMMARY})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
+# Read by cpack when it runs: the packages' file times, for two builds of one commit to match.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTime.cmake)
+set(CPACK_GIT_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VERSION_CompanyName})
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PROGRAM_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries that dpkg-shlibdeps finds: the fonts the designs need, and libcups2,

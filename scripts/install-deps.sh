@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running (and, unless --run-only, testing;
-# with --bench, the start-up benchmark; with --package, making the programs' packages) need;
+# with --bench, the start-up benchmark; with --package, making the programs' packages; with
+# --reproducible, making them with GCC and clang and checking them) need;
 # only those that are missing, so it does nothing when all are there.
 set -euo pipefail
 
@@ -13,6 +14,8 @@ run_packages+=("${fonts[@]}")
 # Making the Debian packages: dpkg-shlibdeps works out their library dependencies, and CPack
 # finds the executables with file.
 package_packages=(dpkg-dev file)
+# Making the packages with either compiler, and checking them as Debian does.
+reproducible_packages=(clang lintian devscripts "${package_packages[@]}")
 # The start-up benchmark's probe watches the X server through xcb (libxcb1-dev, above), on Xvfb.
 bench_packages=(xvfb)
 # The tests drive a private print service and read the printed pages back as text, validate
@@ -25,6 +28,7 @@ case "${1:-}" in
   --run-only) ;;
   --bench) packages+=("${bench_packages[@]}") ;;
   --package) packages+=("${package_packages[@]}") ;;
+  --reproducible) packages+=("${reproducible_packages[@]}") ;;
   *) packages+=("${test_packages[@]}") ;;
 esac
 

@@ -4,13 +4,16 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "app/PlatformStart.h"
 #include "platform/QtPlatform.h"
 #include "windows/DesignBuilder.h"
 #include "windows/Handlers.h"
 #include "windows/Program.h"
 
 int runDrill(int argc, char** argv, const design::Build& build) {
+    PlatformStart platformStart(build.version.internalName);
     QApplication app(argc, argv);
+    platformStart.started();
     QApplication::setApplicationName(QString::fromUtf8(build.version.internalName));
     QApplication::setApplicationVersion(QString::fromUtf8(build.version.productVersion));
     QApplication::setOrganizationName(QString::fromUtf8(build.version.companyName));

@@ -13,5 +13,7 @@ set(VERSION_ProductVersion "1.02")
 # What the desktop and the packages need beside the table.
 set(PROGRAM_ID_PREFIX org.varnel)  # desktop entries, icons and metainfo are named <prefix>.<program>
 set(PROGRAM_RELEASE_DATE 2026-12-10)
+# Whom the packages name as their maintainer and upstream contact.
+set(PROGRAM_CONTACT "${VERSION_CompanyName} <maintainers@varnel.org>")
 set(PROGRAM_SUMMARY "Practise long division with a remainder, digit by digit")
 set(PROGRAM_LICENSE GPL-3.0-or-later)

@@ -26,10 +26,13 @@ expected_files() {
   local id package
   id=$(desktop_id "$1")
   package=${1,,}
-  printf '%s\n' "bin/$1" "share/applications/$id.desktop" "share/doc/$package/copyright" \
-    "share/icons/hicolor/16x16/apps/$id.png" "share/icons/hicolor/32x32/apps/$id.png" \
-    "share/icons/hicolor/48x48/apps/$id.png" "share/metainfo/$id.metainfo.xml"
+  printf '%s\n' "bin/$1" "share/applications/$id.desktop" "share/doc/$package/changelog.gz" \
+    "share/doc/$package/copyright" "share/icons/hicolor/16x16/apps/$id.png" \
+    "share/icons/hicolor/32x32/apps/$id.png" "share/icons/hicolor/48x48/apps/$id.png" \
+    "share/man/man1/$1.1.gz" "share/metainfo/$id.metainfo.xml"
 }
+
+maintainer="The Varnel maintainers <maintainers@varnel.org>"
 
 # The value of KEY in a desktop entry.
 entry() { sed -n "s/^$2=//p" "$1"; }
@@ -93,6 +96,70 @@ check_metainfo() {
   grep -q '<developer_name>The Varnel maintainers</developer_name>' "$file"
 }
 
+# A gzip file's header names no file and no time (flags and time are bytes 3 to 7).
+check_gzip_header() {
+  [[ "$(od -An -tx1 -j3 -N5 "$1" | tr -d ' ')" == 0000000000 ]] || {
+    echo "$1 has a name or time in its gzip header"; exit 1; }
+}
+
+# documents PREFIX PROGRAM: the manual page renders without a warning and names the program,
+# and the Debian changelog's entry is the package's version by its maintainer.
+check_documents() {
+  need man
+  local page changelog warnings
+  page="$1/share/man/man1/$2.1.gz"
+  changelog="$1/share/doc/${2,,}/changelog.gz"
+  check_gzip_header "$page"
+  check_gzip_header "$changelog"
+  warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  [[ -z "$warnings" ]] || { echo "$warnings"; exit 1; }
+  diff -u <(printf '%s\n' "NAME" "       $2 - practise long division with a remainder, digit by digit") \
+          <(MANWIDTH=80 man -l "$page" 2>/dev/null | col -b | sed -n '/^NAME/,+1p')
+  diff -u <(printf '%s\n' "${2,,} (1.02) stable; urgency=medium" \
+              " -- $maintainer  Thu, 10 Dec 2026 00:00:00 +0000") \
+          <(zcat "$changelog" | sed -n '1p;$p')
+}
+
+# elf PREFIX PROGRAM: the installed executable looks for no library beside itself and carries
+# no toolchain notes.
+check_elf() {
+  need readelf
+  local file="$1/bin/$2"
+  ! readelf -d "$file" | grep -E 'RPATH|RUNPATH' || { echo "$file has a library path"; exit 1; }
+  ! readelf -S "$file" | grep -F .comment || { echo "$file has a .comment section"; exit 1; }
+}
+
+# A display number at which no X server listens: no socket, no lock, no abstract socket.
+free_display() {
+  local n
+  for n in $(seq 90 999); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
+    echo ":$n"
+    return
+  done
+  echo "SKIPPED: every display number from 90 to 999 is taken"; exit 77
+}
+
+# nodisplay PREFIX PROGRAM: without a display to open, with neither DISPLAY nor WAYLAND_DISPLAY
+# set and with a DISPLAY where no server answers, the program says in one line on standard
+# error that it needs a desktop session and exits with status 1.
+check_nodisplay() {
+  local display setting status out err
+  display=$(free_display)
+  out=$(mktemp) err=$(mktemp)
+  trap "rm -f '$out' '$err'" EXIT
+  for setting in "" "DISPLAY=$display"; do
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${setting:+"$setting"} \
+      timeout 30 "$1/bin/$2" >"$out" 2>"$err" || status=$?
+    [[ $status -eq 1 && ! -s "$out" ]] &&
+      diff -u <(echo "$2 needs a desktop session to show its windows, and no display could be opened.") \
+              "$err" || {
+      echo "with ${setting:-no display set}: status $status, output:"; cat "$out" "$err"; exit 1; }
+  done
+}
+
 # package CPACK BUILD_DIR FOLDER: makes the build's packages in FOLDER and unpacks each into
 # FOLDER/<package>.
 check_package() {
@@ -115,7 +182,7 @@ check_packaged() {
   deb=$(echo "$1/${2,,}_"*.deb)
   diff -u <(expected_files "$2" | sed 's|^|usr/|' | LC_ALL=C sort) \
           <(dpkg-deb -c "$deb" | grep -v '^d' | sed 's|.* \./||' | LC_ALL=C sort)
-  diff -u <(printf '%s\n' "Package: ${2,,}" "Version: 1.02" "Maintainer: The Varnel maintainers" \
+  diff -u <(printf '%s\n' "Package: ${2,,}" "Version: 1.02" "Maintainer: $maintainer" \
               "Section: education") \
           <(dpkg-deb -f "$deb" Package Version Maintainer Section)
   [[ -n "$(dpkg-deb -f "$deb" Description)" ]]
