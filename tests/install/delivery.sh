@@ -90,7 +90,8 @@ check_metainfo() {
   appstreamcli validate --no-net "$file"
   grep -q '<release version="1.02"' "$file"
   grep -q '<project_license>GPL-3.0-or-later</project_license>' "$file"
-  grep -q '<developer_name>The Varnel maintainers</developer_name>' "$file"
+  grep -Fzq '<developer id="org.varnel">
+    <name>The Varnel maintainers</name>' "$file"
 }
 
 # package CPACK BUILD_DIR FOLDER: makes the build's packages in FOLDER and unpacks each into
