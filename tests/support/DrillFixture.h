@@ -61,7 +61,6 @@ protected:
     // Offscreen windows take keys only once they are the active window.
     static void activate(QWidget& window) {
         window.activateWindow();
-        QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
