@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running (and, unless --run-only, testing;
-# with --bench, the start-up benchmark; with --package, making the programs' packages) need;
-# only those that are missing, so it does nothing when all are there.
+# with --bench, the start-up benchmark; with --package, making the programs' packages) need,
+# or with --debian13 only those that making a Debian 13 root to test in needs; only those that
+# are missing, so it does nothing when all are there.
 set -euo pipefail
 
 run_packages=(
@@ -20,12 +21,15 @@ bench_packages=(xvfb)
 # built and tested with clang as well as with GCC.
 test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils
   desktop-file-utils appstream clang "${package_packages[@]}")
+# mmdebstrap makes the root, checking the archive's signatures with the keyring and gpg.
+debian13_packages=(mmdebstrap debian-archive-keyring gpg)
 
 packages=("${run_packages[@]}")
 case "${1:-}" in
   --run-only) ;;
   --bench) packages+=("${bench_packages[@]}") ;;
   --package) packages+=("${package_packages[@]}") ;;
+  --debian13) packages=("${debian13_packages[@]}") ;;
   *) packages+=("${test_packages[@]}") ;;
 esac
 
