@@ -28,25 +28,27 @@ scripts/install-deps.sh --debian13
 started=$SECONDS
 cache=/var/cache/varnel-debian13/archives
 mkdir -p "$cache"
+# The mark tells a root made here from any other folder, which is never replaced.
+mark=.made-by-test-debian13
 if [[ -n "$keep" ]]; then
   root=$(realpath -m "$keep")
-  # Only a root this script made is replaced; it was mounted on only inside the namespaces
-  # below, so nothing is mounted on it now.
-  if [[ -n "$(ls -A "$root" 2>/dev/null)" && ! -d "$root/root/varnel" ]]; then
+  if [[ -n "$(ls -A "$root" 2>/dev/null)" && ! -e "$root/$mark" ]]; then
     echo "$root holds something else than a root made here; choose another folder." >&2
     exit 1
   fi
+  # It was mounted on only inside the namespaces below, so nothing is mounted on it now.
   rm -rf --one-file-system "$root"
   mkdir -p "$root"
 else
   root=$(mktemp -d /var/tmp/debian13-root.XXXXXX)
   trap 'rm -rf --one-file-system "$root"' EXIT
 fi
+touch "$root/$mark"
 # The root's own / must be open to apt's unprivileged downloader.
 chmod 0755 "$root"
 
 # Every mount below is made in a private mount namespace of its own, so it is gone when that
-# namespace's last process ends, however the run ends; nothing is ever unmounted by hand.
+# namespace's last process ends, however the run ends, and the machine never sees it.
 in_namespace() { unshare --mount --propagation private -- "$@"; }
 
 echo "== Debian 13 root in $root =="
@@ -54,7 +56,7 @@ echo "== Debian 13 root in $root =="
 # that its clean-up leaves them there. Git is there as on any machine the tree was cloned to.
 # shellcheck disable=SC2016  # the hooks' $1 is the root, expanded by mmdebstrap
 in_namespace mmdebstrap --mode=root --variant=minbase --include=git \
-  --skip=essential/unlink --skip=cleanup/apt/lists \
+  --skip=check/empty --skip=essential/unlink --skip=cleanup/apt/lists \
   --setup-hook='mkdir -p "$1/var/cache/apt/archives"' \
   --setup-hook="mount --bind '$cache' \"\$1/var/cache/apt/archives\"" \
   --customize-hook='umount "$1/var/cache/apt/archives"' \
@@ -94,9 +96,9 @@ in_namespace bash -euo pipefail -c '
   mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
   mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
   mount --bind "$cache" "$root/var/cache/apt/archives"
-  exec chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root LANG=C.UTF-8 ${ci:+CI="$ci"} \
-    bash -c "cd /root/varnel && $inside"
+  environment=(PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8)
+  [[ -z $ci ]] || environment+=("CI=$ci")
+  exec chroot "$root" /usr/bin/env -i "${environment[@]}" bash -c "cd /root/varnel && $inside"
 ' _ "$root" "$cache" "$inside" "${CI:-}" || status=$?
 
 echo "Debian 13 run took $((SECONDS - started)) s"
