@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running (and, unless --run-only, testing;
 # with --bench, the start-up benchmark; with --package, making the programs' packages; with
-# --reproducible, making them with GCC and clang and checking them) need;
-# only those that are missing, so it does nothing when all are there.
+# --reproducible, making them with GCC and clang and checking them) need, or with --debian13
+# only those that making a Debian 13 root to test in needs; only those that are missing, so it
+# does nothing when all are there.
 set -euo pipefail
 
 run_packages=(
@@ -19,9 +20,12 @@ reproducible_packages=(clang lintian devscripts "${package_packages[@]}")
 # The start-up benchmark's probe watches the X server through xcb (libxcb1-dev, above), on Xvfb.
 bench_packages=(xvfb)
 # The tests drive a private print service and read the printed pages back as text, validate
-# the desktop entries and the metainfo, and make and unpack the packages.
+# the desktop entries and the metainfo, and make and unpack the packages; the whole tree is
+# built and tested with clang as well as with GCC.
 test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils
-  desktop-file-utils appstream "${package_packages[@]}")
+  desktop-file-utils appstream clang "${package_packages[@]}")
+# mmdebstrap makes the root, checking the archive's signatures with the keyring and gpg.
+debian13_packages=(mmdebstrap debian-archive-keyring gpg)
 
 packages=("${run_packages[@]}")
 case "${1:-}" in
@@ -29,6 +33,7 @@ case "${1:-}" in
   --bench) packages+=("${bench_packages[@]}") ;;
   --package) packages+=("${package_packages[@]}") ;;
   --reproducible) packages+=("${reproducible_packages[@]}") ;;
+  --debian13) packages=("${debian13_packages[@]}") ;;
   *) packages+=("${test_packages[@]}") ;;
 esac
 

@@ -10,6 +10,9 @@ template <typename... Handlers>
 struct EachKind : Handlers... {
     using Handlers::operator()...;
 };
+// Deduces the handlers where a compiler does not deduce an aggregate's template arguments.
+template <typename... Handlers>
+EachKind(Handlers...) -> EachKind<Handlers...>;
 
 }  // namespace
 

@@ -93,7 +93,8 @@ check_metainfo() {
   appstreamcli validate --no-net "$file"
   grep -q '<release version="1.02"' "$file"
   grep -q '<project_license>GPL-3.0-or-later</project_license>' "$file"
-  grep -q '<developer_name>The Varnel maintainers</developer_name>' "$file"
+  grep -Fzq '<developer id="org.varnel">
+    <name>The Varnel maintainers</name>' "$file"
 }
 
 # A gzip file's header names no file and no time (flags and time are bytes 3 to 7).

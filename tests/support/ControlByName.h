@@ -2,9 +2,10 @@
 #pragma once
 
 #include <QWidget>
-#include <source_location>
 #include <stdexcept>
 #include <string>
+
+#include "support/CallSite.h"
 
 // Thrown rather than returning null, so the test stops at the call with the reason as its failure.
 class ControlNotFound : public std::runtime_error {
@@ -15,10 +16,9 @@ public:
 // The one control named name inside window; fails the test when there is none, more than one,
 // or one of another kind than W.
 template <typename W>
-W* control(const QWidget& window, const std::string& name,
-           std::source_location where = std::source_location::current()) {
+W* control(const QWidget& window, const std::string& name, CallSite where = {}) {
     const auto fail = [&](const std::string& why) {
-        throw ControlNotFound(std::string(where.file_name()) + ":" + std::to_string(where.line()) +
+        throw ControlNotFound(std::string(where.file) + ":" + std::to_string(where.line) +
                               ": in the window \"" + window.windowTitle().toStdString() + "\": " +
                               why);
     };
@@ -36,7 +36,6 @@ W* control(const QWidget& window, const std::string& name,
 
 // A member of a control array: "lblAnswer", 3 is "lblAnswer(3)".
 template <typename W>
-W* control(const QWidget& window, const std::string& array, int index,
-           std::source_location where = std::source_location::current()) {
+W* control(const QWidget& window, const std::string& array, int index, CallSite where = {}) {
     return control<W>(window, array + "(" + std::to_string(index) + ")", where);
 }

@@ -9,11 +9,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-#include <source_location>
 #include <string>
 
 #include "designs/second/SecondBuild.h"
 #include "designs/standard/StandardBuild.h"
+#include "support/CallSite.h"
 #include "support/ControlByName.h"
 #include "support/FakePlatform.h"
 #include "support/WindowPeer.h"
@@ -61,15 +61,13 @@ protected:
     // Offscreen windows take keys only once they are the active window.
     static void activate(QWidget& window) {
         window.activateWindow();
-        QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     // Clicks the button that window's design names name.
-    static void click(const QWidget& window, const std::string& name,
-                      std::source_location where = std::source_location::current()) {
+    static void click(const QWidget& window, const std::string& name, CallSite where = {}) {
         click(control<QAbstractButton>(window, name, where));
     }
 

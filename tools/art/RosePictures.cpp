@@ -11,7 +11,6 @@ namespace art {
 namespace {
 
 const QColor kRose(255, 192, 192);
-const QColor kThread(255, 250, 244);
 
 // A linen-like weave: threads across and down, slightly uneven.
 void weave(QImage& image, unsigned seed) {
