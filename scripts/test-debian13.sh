@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the test command (scripts/test.sh), then the package command (scripts/package.sh), on a
-# clean clone of this tree's last commit inside a fresh Debian 13 ("trixie") root made with
+# Runs the test command (scripts/test.sh), the package command (scripts/package.sh) and the
+# packages' reproducibility and lintian checks (scripts/reproducible.sh) on a clean clone of this tree's last commit inside a fresh Debian 13 ("trixie") root made with
 # mmdebstrap, where both install what they need as on a fresh machine.
 #
 # usage: scripts/test-debian13.sh [--keep DIR]
@@ -76,7 +76,7 @@ git -C "$tree" checkout --quiet --detach FETCH_HEAD
 # reports its own outcome; the last line sums them up.
 inside=$(cat <<'EOF'
 status=0 results=""
-for command in scripts/test.sh scripts/package.sh; do
+for command in scripts/test.sh scripts/package.sh scripts/reproducible.sh; do
   echo "== Debian 13: $command =="
   if "$command"; then results+="$command passed; "; else results+="$command failed; "; status=1; fi
 done
