@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the test command (scripts/test.sh), the package command (scripts/package.sh) and the
-# packages' reproducibility and lintian checks (scripts/reproducible.sh) on a clean clone of this tree's last commit inside a fresh Debian 13 ("trixie") root made with
-# mmdebstrap, where both install what they need as on a fresh machine.
+# Runs the test command, the package command and the packages' checks (scripts/test.sh,
+# package.sh, reproducible.sh) on a clean clone of this tree's last commit inside a fresh
+# Debian 13 ("trixie") root made with mmdebstrap, where each installs what it needs.
 #
 # usage: scripts/test-debian13.sh [--keep DIR]
 #   --keep  make the root in DIR (replacing one made there before) and leave it there;
