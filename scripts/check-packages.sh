@@ -26,6 +26,11 @@ if ! readelf -n "$start_file" 2>/dev/null | grep -q 'x86 feature: IBT, SHSTK'; t
   echo "hardening-check: control-flow protection not counted, $start_file is not marked for it"
   cet=(--nocfprotection)
 fi
+# Branch protection (BTI and PAC) exists only on arm64; Debian 13's hardening-check asks for it
+# on every architecture.
+if [[ $(dpkg --print-architecture) != arm64 ]]; then
+  cet+=(--nobranchprotection)
+fi
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 for deb in "$@"; do
