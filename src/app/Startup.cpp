@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "platform/FontSubstitutes.h"
 #include "platform/QtPlatform.h"
 #include "windows/DesignBuilder.h"
 #include "windows/Handlers.h"
@@ -11,6 +12,7 @@
 
 int runDrill(int argc, char** argv, const design::Build& build) {
     QApplication app(argc, argv);
+    installFontSubstitutes();
     QApplication::setApplicationName(QString::fromUtf8(build.version.internalName));
     QApplication::setApplicationVersion(QString::fromUtf8(build.version.productVersion));
     QApplication::setOrganizationName(QString::fromUtf8(build.version.companyName));

@@ -1,6 +1,7 @@
 #include "platform/FontSubstitutes.h"
 
 #include <QString>
+#include <QUtf8StringView>
 #include <cmath>
 
 namespace {
@@ -39,12 +40,7 @@ InstalledFace installedFace(std::string_view family, double points) {
 }
 
 void installFontSubstitutes() {
-    static const bool installed = [] {
-        for (const Substitute& s : kSubstitutes)
-            if (s.points == 0)
-                QFont::insertSubstitution(QString::fromUtf8(s.family.data(), s.family.size()),
-                                          QString::fromUtf8(s.face.family));
-        return true;
-    }();
-    (void)installed;
+    for (const Substitute& s : kSubstitutes)
+        if (s.points == 0)
+            QFont::insertSubstitution(QUtf8StringView(s.family).toString(), QString::fromUtf8(s.face.family));
 }
