@@ -60,7 +60,7 @@ function(add_program)
     string(TOLOWER ${PROGRAM_NAME} component)
 
     add_executable(${PROGRAM_NAME} WIN32 ${arg_SOURCE})
-    target_link_libraries(${PROGRAM_NAME} PRIVATE ${designs})
+    target_link_libraries(${PROGRAM_NAME} PRIVATE drill_core ${designs})
     set_target_properties(${PROGRAM_NAME} PROPERTIES PROGRAM_ICON_BASE ${icon})
     set_property(GLOBAL APPEND PROPERTY DELIVERED_PROGRAMS ${PROGRAM_NAME})
     install(TARGETS ${PROGRAM_NAME} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
