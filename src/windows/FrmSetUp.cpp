@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "designs/Texts.h"
 #include "drill/Counts.h"
 #include "drill/KeyFilter.h"
 #include "drill/SetUpCheck.h"
@@ -12,12 +13,6 @@
 #include "windows/Form2.h"
 #include "windows/Handlers.h"
 #include "windows/Program.h"
-
-namespace {
-constexpr const char* kLengthsMessage =
-    "Choose number lengths. The number on the left must be the same or smaller than the number "
-    "on the right.";
-}
 
 FrmSetUp::FrmSetUp(Program& program)
     : DesignedWindow(program.build.setUp), program_(program) {
@@ -52,7 +47,7 @@ void FrmSetUp::cmdBeginPractice_Click() {
     state.wantRemainders = opoRemainder[1]->isChecked() ? 1 : 0;
 
     if (!lengthsChosen(state.digitsOutside, state.digitsInside)) {
-        program_.platform.messageBox(kLengthsMessage);
+        program_.platform.messageBox(design::texts::kLengthsMessage);
         return;
     }
 
