@@ -31,7 +31,7 @@ FrmSetUp::FrmSetUp(Program& program)
     cmdBeginPractice = c.get<QPushButton>("cmdBeginPractice");
 
     onClick(cmdBeginPractice, this, &FrmSetUp::cmdBeginPractice_Click, program_.platform);
-    txtName->installEventFilter(this);
+    onKeyPress(txtName, this, &FrmSetUp::txtName_KeyPress, program_.platform);
 }
 
 void FrmSetUp::cmdBeginPractice_Click() {
@@ -63,12 +63,6 @@ void FrmSetUp::cmdBeginPractice_Click() {
 void FrmSetUp::txtName_KeyPress(int16_t& KeyAscii) {
     if (KeyAscii == kKeyEnter)
         Option1->setFocus();
-}
-
-bool FrmSetUp::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtName)
-        return keyHandled(program_.platform, event, [this](int16_t& key) { txtName_KeyPress(key); });
-    return DesignedWindow::eventFilter(watched, event);
 }
 
 void FrmSetUp::closeEvent(QCloseEvent* event) {
