@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QFontMetricsF>
 #include <QToolButton>
 #include <algorithm>
@@ -145,8 +146,12 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
         box->setLineWrapMode(QTextEdit::WidgetWidth);
         // Tab moves on through the window, as in every other box, rather than typing a tab.
         box->setTabChangesFocus(true);
-        // A small margin inside the frame: the designs' boxes were sized for lines set close to it.
+        // Text starts where a single-line box starts it, and a line may run on to the frame at
+        // the right: the designs' boxes were sized for lines set close to both edges.
         box->document()->setDocumentMargin(kTextMargin);
+        QTextFrameFormat margins = box->document()->rootFrame()->frameFormat();
+        margins.setRightMargin(0);
+        box->document()->rootFrame()->setFrameFormat(margins);
         paint(box, c, true, QPalette::Base, QPalette::Text);
         TextBoxGuard::guard(box);
         return box;
