@@ -6,7 +6,8 @@ function(add_design_library build)
     set(target designs_${build})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_library(${target} STATIC ${sources})
-    target_link_libraries(${target} PUBLIC drill_core)
+    # Tables and pictures: they need the shared design types and nothing above them.
+    target_link_libraries(${target} PUBLIC designs_common)
 
     set(list_file ${CMAKE_CURRENT_SOURCE_DIR}/Pictures.def)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})

@@ -70,7 +70,7 @@ function(add_program)
     string(TOLOWER ${PROGRAM_NAME} component)
 
     add_executable(${PROGRAM_NAME} WIN32 ${arg_SOURCE})
-    target_link_libraries(${PROGRAM_NAME} PRIVATE ${designs})
+    target_link_libraries(${PROGRAM_NAME} PRIVATE drill_core ${designs})
     set_target_properties(${PROGRAM_NAME} PROPERTIES PROGRAM_ICON_BASE ${icon})
     set_property(GLOBAL APPEND PROPERTY DELIVERED_PROGRAMS ${PROGRAM_NAME})
     # The toolchain's identification notes, which every object and the C library's start files

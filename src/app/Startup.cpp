@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 
 #include "app/PlatformStart.h"
+#include "platform/FontSubstitutes.h"
 #include "platform/QtPlatform.h"
 #include "windows/DesignBuilder.h"
 #include "windows/Handlers.h"
@@ -14,6 +15,7 @@ int runDrill(int argc, char** argv, const design::Build& build) {
     PlatformStart platformStart(build.version.internalName);
     QApplication app(argc, argv);
     platformStart.started();
+    installFontSubstitutes();
     QApplication::setApplicationName(QString::fromUtf8(build.version.internalName));
     QApplication::setApplicationVersion(QString::fromUtf8(build.version.productVersion));
     QApplication::setOrganizationName(QString::fromUtf8(build.version.companyName));

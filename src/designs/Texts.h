@@ -1,7 +1,20 @@
-// Texts that a design shows, kept apart so their blanks and line breaks stay exact.
+// Texts that the programs show, kept apart so their blanks and line breaks stay exact.
 #pragma once
 
 namespace design::texts {
+
+// The message boxes, the same in both programs.
+
+// A key in the answer or remainder box that is no digit, Backspace or Enter.
+inline constexpr const char* kNotANumberMessage = "YOU MUST USE A NUMBER";
+// Begin Practice with a digit count unchosen, or more digits outside than inside.
+inline constexpr const char* kLengthsMessage =
+    "Choose number lengths. The number on the left must be the same or smaller than the number "
+    "on the right.";
+// Hint before the first question.
+inline constexpr const char* kNoQuestionMessage = "Click New Question before selecting Hint";
+
+// The texts that the window designs show.
 
 // The set-up window's instructions, the same in both programs.
 inline constexpr const char* kSetUpInstructions =

@@ -1,9 +1,7 @@
-// Which typed keys the answer and remainder boxes take, and what a refused key is told.
+// Which typed keys the answer and remainder boxes take.
 #pragma once
 
 #include <cstdint>
-
-inline constexpr const char* kNotANumberMessage = "YOU MUST USE A NUMBER";
 
 // Character codes as a key handler sees them in KeyAscii.
 inline constexpr int16_t kKeyCancelled = 0;  // a handler that sets this keeps the key from the box

@@ -14,6 +14,6 @@ struct InstalledFace {
 // designs meant them to; a family that is installed stands for itself.
 InstalledFace installedFace(std::string_view family, double points);
 
-// Lets a font made from a named family alone (the printout's) find its face too. Safe to call
-// more than once.
+// Lets a font made from a named family alone (the printout's) find its face too. Called once
+// where a program or a test run makes its application, before any window or page is made.
 void installFontSubstitutes();

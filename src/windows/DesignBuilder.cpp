@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QFontMetricsF>
 #include <QToolButton>
 #include <algorithm>
@@ -41,10 +42,15 @@ int pixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / design::kTwipsPerPixel));
 }
 
+bool has(const Control& c, unsigned flag) { return (c.flags & flag) != 0; }
+
+// One byte of a 0x00BBGGRR colour: red at shift 0, green at 8, blue at 16.
+int channel(design::Colour value, int shift) { return static_cast<int>((value >> shift) & 0xFFu); }
+
 // owner names the control or window in the message when the colour is refused.
 QColor colour(design::Colour value, const char* owner) {
-    if (!(value & design::kSystemColour))
-        return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
+    if ((value & design::kSystemColour) == 0)
+        return QColor(channel(value, 0), channel(value, 8), channel(value, 16));
     // The designs use two system colours: window text, and the active border behind a picture.
     if (value == design::kWindowText)
         return QPalette().color(QPalette::WindowText);
@@ -57,7 +63,7 @@ QColor colour(design::Colour value, const char* owner) {
 }
 
 QFont font(const design::Font& spec, const QFont& fallback) {
-    if (!spec.family)
+    if (spec.family == nullptr)
         return fallback;
     // Made with the installed face straight away, so no look-up ever asks for a missing family.
     const InstalledFace face = installedFace(spec.family, spec.points);
@@ -82,7 +88,7 @@ Qt::Alignment alignmentOf(const Control& c) {
     return Qt::AlignLeft;
 }
 
-QString text(const char* caption) { return caption ? QString::fromUtf8(caption) : QString(); }
+QString text(const char* caption) { return caption != nullptr ? QString::fromUtf8(caption) : QString(); }
 
 // Multi-line boxes keep each line break as one new line, however it was written.
 QString plainLines(const char* caption) { return text(caption).replace("\r\n", "\n"); }
@@ -113,7 +119,7 @@ QWidget* makeLabel(const Control& c, QWidget* parent) {
     label->setWordWrap(text(c.caption).contains(' '));
     // Text stands against the edge, whether or not the label has a border just then.
     label->setIndent(0);
-    paint(label, c, !(c.flags & design::kTransparent));
+    paint(label, c, !has(c, design::kTransparent));
     return label;
 }
 
@@ -129,19 +135,23 @@ void setLineHeight(QTextEdit* box) {
 }
 
 QWidget* makeTextBox(const Control& c, QWidget* parent) {
-    if (c.flags & design::kMultiLine) {
+    if (has(c, design::kMultiLine)) {
         auto* box = new MultiLineBox(parent);
         box->setAcceptRichText(false);
         box->setPlainText(plainLines(c.caption));
-        box->setReadOnly(c.flags & design::kReadOnly);
-        box->setVerticalScrollBarPolicy((c.flags & design::kVScroll) ? Qt::ScrollBarAlwaysOn
-                                                                      : Qt::ScrollBarAlwaysOff);
+        box->setReadOnly(has(c, design::kReadOnly));
+        box->setVerticalScrollBarPolicy(has(c, design::kVScroll) ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QTextEdit::WidgetWidth);
         // Tab moves on through the window, as in every other box, rather than typing a tab.
         box->setTabChangesFocus(true);
-        // A small margin inside the frame: the designs' boxes were sized for lines set close to it.
+        // Text starts where a single-line box starts it, and a line may run on to the frame at
+        // the right: the designs' boxes were sized for lines set close to both edges.
         box->document()->setDocumentMargin(kTextMargin);
+        QTextFrameFormat margins = box->document()->rootFrame()->frameFormat();
+        margins.setRightMargin(0);
+        box->document()->rootFrame()->setFrameFormat(margins);
         paint(box, c, true, QPalette::Base, QPalette::Text);
         TextBoxGuard::guard(box);
         return box;
@@ -150,9 +160,9 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setText(text(c.caption));
     box->setAlignment(alignmentOf(c) | Qt::AlignVCenter);
-    box->setReadOnly(c.flags & design::kReadOnly);
+    box->setReadOnly(has(c, design::kReadOnly));
     paint(box, c, true);
-    if (c.flags & design::kDisabled) {
+    if (has(c, design::kDisabled)) {
         // The question stands in disabled boxes and has to stay easy to read and copy.
         QPalette palette = box->palette();
         palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
@@ -167,7 +177,7 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
     // No button is a default or cancel button: Enter belongs to the boxes' own handlers.
     button->setAutoDefault(false);
     button->setDefault(false);
-    if ((c.flags & design::kGraphical) && c.backColour != design::kDefaultColour) {
+    if (has(c, design::kGraphical) && c.backColour != design::kDefaultColour) {
         // A flat fill, so the button shows its back colour itself rather than a tint of it.
         const QColor back = colour(c.backColour, c.name);
         button->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid %2;"
@@ -180,7 +190,7 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
 }
 
 QWidget* makeOptionButton(const Control& c, QWidget* parent) {
-    if (!(c.flags & design::kGraphical)) {
+    if (!has(c, design::kGraphical)) {
         auto* option = new QRadioButton(text(c.caption), parent);
         option->setAutoExclusive(true);
         paint(option, c, true);
@@ -194,7 +204,7 @@ QWidget* makeOptionButton(const Control& c, QWidget* parent) {
     option->setAutoRaise(true);  // flat, without a 3-D edge, until pressed
     option->setFocusPolicy(Qt::StrongFocus);
     const QPixmap up = picture(c.picture);
-    const QPixmap down = c.downPicture ? picture(c.downPicture) : up;
+    const QPixmap down = c.downPicture != nullptr ? picture(c.downPicture) : up;
     QIcon icon;
     icon.addPixmap(up, QIcon::Normal, QIcon::Off);
     icon.addPixmap(down, QIcon::Normal, QIcon::On);
@@ -212,34 +222,50 @@ QWidget* makeFrame(const Control& c, QWidget* parent) {
     return frame;
 }
 
-QWidget* makePicture(const Control& c, QWidget* parent, QRect& geometry) {
+// Placed at its design's corner; one that sizes itself takes its picture's size and its border.
+QWidget* makePicture(const Control& c, QWidget* parent) {
     auto* box = new QLabel(parent);
     box->setFocusPolicy(Qt::TabFocus);  // picture boxes stand in the tab order
     const QPixmap pixmap = picture(c.picture);
     box->setPixmap(pixmap);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setScaledContents(false);
-    const int border = (c.flags & design::kSunken) ? 2 : 0;
-    if (border) {
+    const int border = has(c, design::kSunken) ? 2 : 0;
+    if (border > 0) {
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         box->setLineWidth(border);
     }
-    if ((c.flags & design::kAutoSize) && !pixmap.isNull())
+    QRect geometry = geometryOf(c);
+    if (has(c, design::kAutoSize) && !pixmap.isNull())
         geometry.setSize(pixmap.size() + QSize(2 * border, 2 * border));
+    box->setGeometry(geometry);
     return box;
 }
 
-QWidget* makeControl(const Control& c, QWidget* parent, QRect& geometry) {
+// A line's four numbers are its two end points; it places itself around them.
+QWidget* makeLine(const Control& c, QWidget* parent) {
+    return new LineWidget(QPoint(pixels(c.left), pixels(c.top)), QPoint(pixels(c.width), pixels(c.height)),
+                          c.lineWidth, parent);
+}
+
+QWidget* placed(QWidget* widget, const Control& c) {
+    widget->setGeometry(geometryOf(c));
+    return widget;
+}
+
+// The control of a design row, made and placed in its parent.
+QWidget* makeControl(const Control& c, QWidget* parent) {
     switch (c.kind) {
-        case Kind::Label: return makeLabel(c, parent);
-        case Kind::TextBox: return makeTextBox(c, parent);
-        case Kind::CommandButton: return makeButton(c, parent);
-        case Kind::OptionButton: return makeOptionButton(c, parent);
-        case Kind::Frame: return makeFrame(c, parent);
-        case Kind::PictureBox: return makePicture(c, parent, geometry);
-        case Kind::Line: break;
+        case Kind::Label: return placed(makeLabel(c, parent), c);
+        case Kind::TextBox: return placed(makeTextBox(c, parent), c);
+        case Kind::CommandButton: return placed(makeButton(c, parent), c);
+        case Kind::OptionButton: return placed(makeOptionButton(c, parent), c);
+        case Kind::Frame: return placed(makeFrame(c, parent), c);
+        case Kind::PictureBox: return makePicture(c, parent);
+        case Kind::Line: return makeLine(c, parent);
     }
-    return nullptr;
+    // Only a value outside the enumeration gets here: a fault of the build, named.
+    throw RunTimeError(std::string("Unknown kind of control for ") + c.name);
 }
 
 }  // namespace
@@ -252,7 +278,6 @@ QIcon icon(std::span<const char* const> sizes) {
 }
 
 Controls build(const design::Window& design, QWidget& window) {
-    installFontSubstitutes();
     Controls controls;
     window.setWindowTitle(text(design.caption));
     window.resize(pixels(design.clientWidth), pixels(design.clientHeight));
@@ -269,20 +294,12 @@ Controls build(const design::Window& design, QWidget& window) {
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const Control& c : design.controls) {
-        QWidget* parent = c.container ? controls.get<QWidget>(c.container) : &window;
-        QWidget* widget = nullptr;
-        if (c.kind == Kind::Line) {
-            widget = new LineWidget(QPoint(pixels(c.left), pixels(c.top)),
-                                    QPoint(pixels(c.width), pixels(c.height)), c.lineWidth, parent);
-        } else {
-            QRect geometry = geometryOf(c);
-            widget = makeControl(c, parent, geometry);
-            widget->setGeometry(geometry);
-            widget->setFont(font(c.font, parent->font()));
-            if (auto* box = qobject_cast<QTextEdit*>(widget))
-                setLineHeight(box);
-            widget->setEnabled(!(c.flags & design::kDisabled));
-        }
+        QWidget* parent = c.container != nullptr ? controls.get<QWidget>(c.container) : &window;
+        QWidget* widget = makeControl(c, parent);
+        widget->setFont(font(c.font, parent->font()));
+        if (auto* box = qobject_cast<QTextEdit*>(widget))
+            setLineHeight(box);
+        widget->setEnabled(!has(c, design::kDisabled));
         widget->setObjectName(QString::fromUtf8(c.name));
         controls.add(c.name, widget);
         if (c.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)

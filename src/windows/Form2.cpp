@@ -33,8 +33,8 @@ Form2::Form2(Program& program) : DesignedWindow(program.build.practice), program
     onClick(cmdExit, this, &Form2::cmdExit_Click, program_.platform);
     onClick(cmdCheck, this, &Form2::cmdCheck_Click, program_.platform);
     onClick(cmdHint, this, &Form2::cmdHint_Click, program_.platform);
-    txtAnswer->installEventFilter(this);
-    txtRemainder->installEventFilter(this);
+    onKeyPress(txtAnswer, this, &Form2::txtAnswer_KeyPress, program_.platform);
+    onKeyPress(txtRemainder, this, &Form2::txtRemainder_KeyPress, program_.platform);
 }
 
 void Form2::Form_Load() { showRemainderBox(program_.Module1.wantRemainders != 0); }
@@ -61,15 +61,6 @@ void Form2::cmdNewLevel_Click() {
 }
 
 void Form2::cmdExit_Click() { program_.platform.endRun(0); }
-
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtAnswer)
-        return keyHandled(program_.platform, event, [this](int16_t& key) { txtAnswer_KeyPress(key); });
-    if (watched == txtRemainder)
-        return keyHandled(program_.platform, event,
-                          [this](int16_t& key) { txtRemainder_KeyPress(key); });
-    return DesignedWindow::eventFilter(watched, event);
-}
 
 void Form2::closeEvent(QCloseEvent* event) {
     // With the set-up window hidden nothing would be left to go on from: end the run, as Exit does.

@@ -28,7 +28,6 @@ public:
     void hideFeedback();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

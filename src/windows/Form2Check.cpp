@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "designs/Texts.h"
 #include "drill/AnswerCheck.h"
 #include "drill/Counts.h"
 #include "drill/KeyFilter.h"
@@ -41,7 +42,7 @@ void Form2::keyFilter(int16_t& KeyAscii) {
     if (KeyAscii == kKeyEnter)
         cmdCheck_Click();
     if (!keyAccepted(KeyAscii)) {
-        program_.platform.messageBox(kNotANumberMessage);
+        program_.platform.messageBox(design::texts::kNotANumberMessage);
         KeyAscii = kKeyCancelled;
     }
 }

@@ -1,4 +1,5 @@
 // Hint on the practice window: hands the current question to the hint window.
+#include "designs/Texts.h"
 #include "drill/Counts.h"
 #include "platform/Platform.h"
 #include "windows/Form2.h"
@@ -10,7 +11,7 @@ void Form2::cmdHint_Click() {
     // Every press counts, also one refused below and one while the hint window is open.
     countUp(drill.numHints);
     if (divisor == 0) {
-        program_.platform.messageBox("Click New Question before selecting Hint");
+        program_.platform.messageBox(design::texts::kNoQuestionMessage);
         return;
     }
     drill.hintDivisor = divisor;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "designs/Texts.h"
 #include "drill/Counts.h"
 #include "drill/KeyFilter.h"
 #include "drill/SetUpCheck.h"
@@ -12,12 +13,6 @@
 #include "windows/Form2.h"
 #include "windows/Handlers.h"
 #include "windows/Program.h"
-
-namespace {
-constexpr const char* kLengthsMessage =
-    "Choose number lengths. The number on the left must be the same or smaller than the number "
-    "on the right.";
-}
 
 FrmSetUp::FrmSetUp(Program& program)
     : DesignedWindow(program.build.setUp), program_(program) {
@@ -36,7 +31,7 @@ FrmSetUp::FrmSetUp(Program& program)
     cmdBeginPractice = c.get<QPushButton>("cmdBeginPractice");
 
     onClick(cmdBeginPractice, this, &FrmSetUp::cmdBeginPractice_Click, program_.platform);
-    txtName->installEventFilter(this);
+    onKeyPress(txtName, this, &FrmSetUp::txtName_KeyPress, program_.platform);
 }
 
 void FrmSetUp::cmdBeginPractice_Click() {
@@ -52,7 +47,7 @@ void FrmSetUp::cmdBeginPractice_Click() {
     state.wantRemainders = opoRemainder[1]->isChecked() ? 1 : 0;
 
     if (!lengthsChosen(state.digitsOutside, state.digitsInside)) {
-        program_.platform.messageBox(kLengthsMessage);
+        program_.platform.messageBox(design::texts::kLengthsMessage);
         return;
     }
 
@@ -68,12 +63,6 @@ void FrmSetUp::cmdBeginPractice_Click() {
 void FrmSetUp::txtName_KeyPress(int16_t& KeyAscii) {
     if (KeyAscii == kKeyEnter)
         Option1->setFocus();
-}
-
-bool FrmSetUp::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtName)
-        return keyHandled(program_.platform, event, [this](int16_t& key) { txtName_KeyPress(key); });
-    return DesignedWindow::eventFilter(watched, event);
 }
 
 void FrmSetUp::closeEvent(QCloseEvent* event) {

@@ -16,7 +16,6 @@ public:
     explicit FrmSetUp(Program& program);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

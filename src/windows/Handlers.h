@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "windows/KeyPress.h"
+#include "windows/TextBoxGuard.h"
 
 // Runs body to its end; a failed test inside it is reported and ends the run.
 void runGuarded(Platform& platform, const std::function<void()>& body);
@@ -24,4 +25,12 @@ bool keyHandled(Platform& platform, QEvent* event, Handler&& handler) {
     bool cancelled = false;
     runGuarded(platform, [&] { cancelled = keyCancelled(event, handler); });
     return cancelled;
+}
+
+// Gives a text box its window's key handler (txtAnswer_KeyPress), run guarded by the box's guard.
+template <typename Window>
+void onKeyPress(QWidget* box, Window* window, void (Window::*handler)(int16_t&), Platform& platform) {
+    TextBoxGuard::setKeyHandler(box, [window, handler, &platform](QEvent* event) {
+        return keyHandled(platform, event, [window, handler](int16_t& key) { (window->*handler)(key); });
+    });
 }

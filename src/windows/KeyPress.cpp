@@ -17,11 +17,7 @@ std::vector<int16_t> codesOf(const QString& text) {
 }  // namespace
 
 std::vector<int16_t> typedCharacters(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    const bool control = modifiers & Qt::ControlModifier;
-    // A key with Alt is an access key or nothing: it types no character.
-    if (modifiers & Qt::AltModifier)
-        return {};
+    const bool control = event.modifiers().testFlag(Qt::ControlModifier);
     switch (event.key()) {
         // These move the focus or edit without typing a character.
         case Qt::Key_Tab:

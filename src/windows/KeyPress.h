@@ -9,7 +9,8 @@
 
 #include "drill/KeyFilter.h"
 
-// The character codes that a key press types; none for keys that type nothing.
+// The character codes that a key press types; none for keys that type nothing. A key with Alt
+// never gets here: the box's guard (TextBoxGuard) has refused it.
 std::vector<int16_t> typedCharacters(const QKeyEvent& event);
 
 // The characters that composed input (an input method) would put into a box.

@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTextEdit>
+#include <utility>
+
+#include "drill/RunTimeError.h"
 
 namespace {
 
@@ -31,31 +34,50 @@ bool carriesText(QEvent::Type type) {
 
 }  // namespace
 
+TextBoxGuard::TextBoxGuard(QWidget* box) : QObject(box), box_(box) {}
+
 void TextBoxGuard::guard(QWidget* box) {
-    box->installEventFilter(new TextBoxGuard(box));
+    auto* guard = new TextBoxGuard(box);
+    box->installEventFilter(guard);
+    // Text dropped on a multi-line box arrives at its viewport.
     if (auto* text = qobject_cast<QTextEdit*>(box))
-        text->viewport()->installEventFilter(new TextBoxGuard(box));
+        text->viewport()->installEventFilter(guard);
 }
 
+void TextBoxGuard::setKeyHandler(QWidget* box, KeyHandler handler) {
+    auto* guard = box->findChild<TextBoxGuard*>(QString(), Qt::FindDirectChildrenOnly);
+    if (guard == nullptr)
+        throw RunTimeError("Text box without a guard: " + box->objectName().toStdString());
+    guard->keyHandler_ = std::move(handler);
+}
+
+// The one filter on a box, so the order of these steps is written here rather than left to the
+// order in which filters were installed.
 bool TextBoxGuard::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QWidget*>(parent());
+    const bool atBox = watched == box_;
+    // An access key has been taken before the box sees the press; any other key with Alt types
+    // no character, so no key handler hears of it.
     if (event->type() == QEvent::KeyPress &&
-        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier))
-        return true;  // an access key has been taken before the box sees the press
-    if (carriesText(event->type()) && !takesText(box)) {
+        static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::AltModifier))
+        return true;
+    if (carriesText(event->type()) && !takesText(box_)) {
         event->ignore();
         return true;
     }
-    if (event->type() == QEvent::InputMethod && watched == box) {
+    const bool typing = event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod;
+    if (atBox && typing && keyHandler_ && keyHandler_(event))
+        return true;
+    if (event->type() == QEvent::InputMethod && atBox) {
         const auto* input = static_cast<QInputMethodEvent*>(event);
         if (input->preeditString().isEmpty() && input->attributes().isEmpty())
             return false;
-        // Only the committed text goes on to the box, as if the preedit had never been.
+        // Only the committed text goes on to the box, as if the preedit had never been; sent to
+        // the box itself, past this filter, since the key handler has had it already.
         if (!input->commitString().isEmpty() || input->replacementLength() != 0) {
             QInputMethodEvent committed;
             committed.setCommitString(input->commitString(), input->replacementStart(),
                                       input->replacementLength());
-            static_cast<QObject*>(box)->event(&committed);
+            static_cast<QObject*>(box_)->event(&committed);
         }
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "designs/Texts.h"
 #include "drill/KeyFilter.h"
 
 namespace {
@@ -33,6 +34,6 @@ TEST(KeyFilter, EverythingElseIsRefused) {
     }
 }
 
-TEST(KeyFilter, RefusalText) { EXPECT_EQ(std::string(kNotANumberMessage), "YOU MUST USE A NUMBER"); }
+TEST(KeyFilter, RefusalText) { EXPECT_EQ(std::string(design::texts::kNotANumberMessage), "YOU MUST USE A NUMBER"); }
 
 }  // namespace

@@ -199,19 +199,6 @@ TEST(SummaryPage, LevelChangeShowsNewDigitCountsAndCountsGoOn) {
     expectSameLines(pageLines(printer.jobs.at(1)), expectedPage("Mia", "d", {5, 3, 2, 1, 3, 6}));
 }
 
-TEST(SummaryPage, PressLeavesTheDrillStateAsItWas) {
-    RecordingPrinter printer;
-    SummaryPress press;
-    const DrillState before = stateWith("Mia", {5, 3, 2, 1, 1, 2});
-    DrillState state = before;
-    printSummary(printer, state, on("d"), press);
-    EXPECT_EQ(state.numQuestions, before.numQuestions);
-    EXPECT_EQ(state.numCorrect, before.numCorrect);
-    EXPECT_EQ(state.numWrong, before.numWrong);
-    EXPECT_EQ(state.numHints, before.numHints);
-    EXPECT_EQ(state.studentName, before.studentName);
-}
-
 TEST(SummaryPage, FailedEndOfDocumentIsPassedOn) {
     RecordingPrinter printer;
     printer.acceptJobs = false;

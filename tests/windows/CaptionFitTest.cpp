@@ -1,6 +1,9 @@
 // Every caption of every window shows whole inside the space its control gives it.
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -128,6 +131,42 @@ TEST_P(CaptionFit, TheInstructionPutsItsSentencesWhereItsBlanksMeanThem) {
             : std::vector<std::string>{"Type the whole answer. Then hit Check Answer.",
                                        "If you need help click Hint."};
     EXPECT_EQ(linesOf(control<QLabel>(practice(), "Label2")), expected);
+}
+
+// The lines a multi-line box shows for one line of its text, as it wraps it in its own width.
+std::vector<std::string> shownLines(const QTextBlock& block) {
+    std::vector<std::string> lines;
+    const QTextLayout* layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        lines.push_back(block.text().mid(line.textStart(), line.textLength()).trimmed().toStdString());
+    }
+    return lines;
+}
+
+// The zeros note shows each of its lines on one line of the box, as its design broke them; only
+// a line longer than the whole box wraps.
+TEST_P(CaptionFit, TheZerosNoteKeepsItsDesignedLines) {
+    // Counted from 1: the standard note's tenth line is one long sentence.
+    const std::set<int> longerThanTheBox = GetParam() == Which::Standard ? std::set<int>{10} : std::set<int>{};
+    beginPractice(1, 2, 1);
+    setQuestion(7, 12);
+    click(practice(), "cmdHint");
+    QTextEdit* note = control<QTextEdit>(program->frmHints(), "txtZeros");
+    note->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->frmHints()));
+    int number = 0;
+    for (QTextBlock line = note->document()->begin(); line.isValid(); line = line.next()) {
+        ++number;
+        if (line.text().isEmpty())
+            continue;  // after the note's last line break
+        const std::vector<std::string> shown = shownLines(line);
+        if (longerThanTheBox.count(number))
+            EXPECT_GT(shown.size(), 1u) << number;
+        else
+            EXPECT_EQ(shown, std::vector<std::string>{line.text().trimmed().toStdString()}) << "line " << number;
+    }
+    EXPECT_GE(number, 10);
 }
 
 // Every font is made with the face chosen for it, so no font falls back to another family.
