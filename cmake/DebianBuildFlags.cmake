@@ -14,9 +14,9 @@ foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
         OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE
         COMMAND_ERROR_IS_FATAL ANY)
     separate_arguments(flags UNIX_COMMAND "${flags}")
-    # Its path map names the folder it ran in; the maps below name ours. Optimisation stays the
-    # build type's, and no debug data is made for packages that are stripped.
-    list(FILTER flags EXCLUDE REGEX "^-ffile-prefix-map=|^-O|^-g")
+    # Its path map names the folder it ran in; the maps below name ours. No debug data is made
+    # for packages that are stripped.
+    list(FILTER flags EXCLUDE REGEX "^-ffile-prefix-map=|^-g")
     set(${kind} ${flags})
 endforeach()
 # Debian 12's dpkg-buildflags predates these two; Debian 13's gives them.
@@ -34,6 +34,8 @@ if(binary_in_source MATCHES "^\\.\\./")
     list(APPEND CXXFLAGS -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
 endif()
 
+# Its optimisation level (-O2) stands in for the build type's.
+string(REGEX REPLACE "(^| )-O[0-9s]*" "" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 add_compile_options(${CPPFLAGS} ${CXXFLAGS})
 add_link_options(${LDFLAGS})
 message(STATUS "Debian build flags: ${CPPFLAGS} ${CXXFLAGS} ${LDFLAGS}")
