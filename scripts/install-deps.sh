@@ -16,9 +16,10 @@ package_packages=(dpkg-dev file)
 # The start-up benchmark's probe watches the X server through xcb (libxcb1-dev, above), on Xvfb.
 bench_packages=(xvfb)
 # The tests drive a private print service and read the printed pages back as text, validate
-# the desktop entries and the metainfo, and make and unpack the packages.
+# the desktop entries and the metainfo, make and unpack the packages, and check the sources'
+# layout and run clang-tidy over them.
 test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils
-  desktop-file-utils appstream "${package_packages[@]}")
+  desktop-file-utils appstream "${package_packages[@]}" clang-format clang-tidy)
 
 packages=("${run_packages[@]}")
 case "${1:-}" in
