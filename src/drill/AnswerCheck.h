@@ -16,8 +16,8 @@ inline constexpr int32_t kTextNotANumber = std::numeric_limits<int32_t>::min();
 enum class CheckOutcome { EmptyAnswer, Correct, Wrong };
 
 struct CheckResult {
-    CheckOutcome outcome;
-    int32_t typedRemainder;          // 0 for an empty box, kTextNotANumber for one that does not convert
+    CheckOutcome outcome = CheckOutcome::EmptyAnswer;
+    int32_t typedRemainder = 0;      // 0 for an empty box, kTextNotANumber for one that does not convert
     std::optional<int32_t> answer;   // the new Answer; empty when the answer box was empty
 };
 

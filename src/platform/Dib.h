@@ -62,7 +62,7 @@ inline std::vector<uint8_t> header(int32_t width, int32_t height, bool alpha) {
     put(out, i + 24, 3780, 4);  // 96 pixels an inch, across and down
     put(out, i + 28, 3780, 4);
     if (alpha) {
-        for (int m = 0; m < 4; ++m)
+        for (size_t m = 0; m < 4; ++m)
             put(out, i + 40 + 4 * m, kMasks[m], 4);
         put(out, i + 56, 0x73524742u, 4);  // the colour space: sRGB
     }
@@ -89,7 +89,7 @@ inline std::optional<Layout> read(const uint8_t* data, size_t size) {
     if (compression == kBitFields) {
         if (info < kMaskedHeader)
             return std::nullopt;
-        for (int m = 0; m < 4; ++m)
+        for (size_t m = 0; m < 4; ++m)
             if (get(data, i + 40 + 4 * m, 4) != kMasks[m])
                 return std::nullopt;
         alpha = true;

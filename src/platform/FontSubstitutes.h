@@ -5,7 +5,7 @@
 #include <string_view>
 
 struct InstalledFace {
-    const char* family;
+    const char* family = nullptr;
     QFont::Weight weight = QFont::Normal;
     int stretch = QFont::Unstretched;  // per cent of the face's own width
 };

@@ -45,7 +45,7 @@ QPixmap picture(const char* path) {
     if (pixmaps.isEmpty())
         qAddPostRoutine(forgetPictures);
     const QImage image = inPlace(name);
-    const QPixmap pixmap = image.isNull() ? QPixmap(name) : QPixmap::fromImage(image);
+    QPixmap pixmap = image.isNull() ? QPixmap(name) : QPixmap::fromImage(image);
     pixmaps.insert(name, pixmap);
     return pixmap;
 }

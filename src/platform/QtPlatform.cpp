@@ -11,19 +11,25 @@
 #include "platform/QtPrinter.h"
 #include "platform/RandomUnit.h"
 
+namespace {
 
-QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) { reseedFromClock(); }
+void seedFromClock(std::mt19937& generator) {
+    // Nanosecond ticks, so two presses in a row never share a seed.
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::seed_seq seed{static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
+    generator.seed(seed);
+}
+
+}  // namespace
+
+// Seeded without the virtual reseedFromClock, which a constructor would not dispatch.
+QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) { seedFromClock(generator_); }
 
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::messageBox(const std::string& text) { showPlainMessageBox(text); }
 
-void QtPlatform::reseedFromClock() {
-    // Nanosecond ticks, so two presses in a row never share a seed.
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq seed{static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
-    generator_.seed(seed);
-}
+void QtPlatform::reseedFromClock() { seedFromClock(generator_); }
 
 float QtPlatform::nextRandom() { return unitFloatFromBits(static_cast<uint32_t>(generator_())); }
 

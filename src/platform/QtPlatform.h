@@ -9,6 +9,8 @@
 class QtPlatform : public Platform {
 public:
     QtPlatform();
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
     ~QtPlatform() override;
 
     void messageBox(const std::string& text) override;

@@ -32,21 +32,21 @@ private:
     void cmdUnload_Click();
 
     QLabel* lblDivisor;
-    std::array<QLabel*, kColumnLabels> lbldividend;
-    std::array<QLabel*, kColumnLabels> lblAnswer;
-    std::array<QLabel*, kColumnLabels> lblMult;
-    std::array<QLabel*, kColumnLabels> lblSubtract;
-    std::array<QLabel*, kBringDownLabels> lblBringDown;
+    std::array<QLabel*, kColumnLabels> lbldividend{};
+    std::array<QLabel*, kColumnLabels> lblAnswer{};
+    std::array<QLabel*, kColumnLabels> lblMult{};
+    std::array<QLabel*, kColumnLabels> lblSubtract{};
+    std::array<QLabel*, kBringDownLabels> lblBringDown{};
     QLabel* lblRemainder;
     QLabel* Label1;
-    std::array<QLabel*, kStepWords> lblwords;
+    std::array<QLabel*, kStepWords> lblwords{};
     QTextEdit* txtZeros;
     QPushButton *cmdShowNext, *cmdUnload;
 
     // Where the worked division stands: set by the load, advanced by each press.
     HintState hintState;
 
-    QLabel* stepLabel(HintLabel label, int16_t member) const;
+    QLabel* stepLabel(HintLabel label, int16_t index) const;
 
     // How a press's effects reach the controls.
     void showZeros(bool visible) override;

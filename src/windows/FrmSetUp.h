@@ -25,7 +25,7 @@ private:
     QLineEdit* txtName;
     QAbstractButton *Option1, *Option2, *Option3;
     QAbstractButton *Opt2, *Opt3, *Option4, *Option5, *Option6;
-    QAbstractButton* opoRemainder[2];
+    QAbstractButton* opoRemainder[2]{};
     QPushButton* cmdBeginPractice;
 
     Program& program_;
