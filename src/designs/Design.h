@@ -41,8 +41,8 @@ enum Flags : unsigned {
 };
 
 struct Control {
-    const char* name;               // "txtName", or "lblAnswer(3)" for a member of an array
-    Kind kind;
+    const char* name = nullptr;     // "txtName", or "lblAnswer(3)" for a member of an array
+    Kind kind = Kind::Label;
     const char* container = nullptr;  // the enclosing group box; nullptr for the window
     int left = 0, top = 0, width = 0, height = 0;  // twips; a line gives x1, y1, x2, y2
     const char* caption = nullptr;

@@ -73,6 +73,7 @@ TEST_P(SummaryPageCases, WholePageLineByLine) {
     expectSameLines(pageLines(printer.jobs[0]), expectedPage(c.name, "03/07/2025", c.counts));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Pages, SummaryPageCases,
     ::testing::Values(
@@ -92,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
             id += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
         return id;
     });
+// clang-format on
 
 TEST(SummaryPage, EmptyNameLineIs23BlanksThenTheDate) {
     RecordingPrinter printer;

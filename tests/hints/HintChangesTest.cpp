@@ -14,6 +14,7 @@ TEST(HintChanges, NewDivisorMidColumnRunsOnWithTheOldWorkingNumber) {
     HintSession s(12, 156, 3);
     s.press(5);
     s.drill.hintDivisor = 99;
+    // clang-format off
     expectPresses(s, {
         {.press = 6, .label = L::lblMult, .member = 1, .text = "99", .bordered = "Multiply", .zeros = false, .working = 15},
         {.press = 7, .label = L::lblSubtract, .member = 1, .text = "-84", .bordered = "Subtract", .zeros = false, .working = 15},
@@ -23,6 +24,7 @@ TEST(HintChanges, NewDivisorMidColumnRunsOnWithTheOldWorkingNumber) {
         {.press = 11, .label = L::lblSubtract, .member = 2, .text = "57", .bordered = "Subtract", .zeros = false, .working = -834},
         {.press = 12, .label = L::lblRemainder, .member = 0, .text = "57", .bordered = "Subtract", .zeros = false, .working = -834},
     });
+    // clang-format on
     expectClosingPress(s);
 }
 
@@ -39,6 +41,7 @@ TEST(HintChanges, FewerColumnsEndTheDivisionEarlier) {
     HintSession s(7, 12345, 5);
     s.press(5);
     s.drill.digitsInside = 3;
+    // clang-format off
     expectPresses(s, {
         {.press = 6, .label = L::lblMult, .member = 1, .text = "7", .bordered = "Multiply", .zeros = false, .working = 12},
         {.press = 7, .label = L::lblSubtract, .member = 1, .text = "5", .bordered = "Subtract", .zeros = false, .working = 12},
@@ -48,6 +51,7 @@ TEST(HintChanges, FewerColumnsEndTheDivisionEarlier) {
         {.press = 11, .label = L::lblSubtract, .member = 2, .text = "6", .bordered = "Subtract", .zeros = false, .working = 55},
         {.press = 12, .label = L::lblRemainder, .member = 0, .text = "6", .bordered = "Subtract", .zeros = false, .working = 55},
     });
+    // clang-format on
     expectClosingPress(s);
 }
 
@@ -77,12 +81,14 @@ TEST(HintChanges, MoreColumnsAfterTheRemainderGoOnFromItsWorkingNumber) {
     HintSession s(12, 156, 3);
     s.press(12);
     s.drill.digitsInside = 4;
+    // clang-format off
     expectPresses(s, {
         {.press = 13, .label = L::lblAnswer, .member = 3, .text = "3", .bordered = "Divide +Subtract", .zeros = false, .working = 36},
         {.press = 14, .label = L::lblMult, .member = 3, .text = "36", .bordered = "Multiply+Subtract", .zeros = false, .working = 36},
         {.press = 15, .label = L::lblSubtract, .member = 3, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
         {.press = 16, .label = L::lblRemainder, .member = 0, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
     });
+    // clang-format on
     expectClosingPress(s);
 }
 
@@ -109,10 +115,12 @@ TEST(HintChanges, TheLargestDivisorStillWorksWhileItsResultsFit) {
     HintSession s(12, 156, 3);
     s.press(5);
     s.drill.hintDivisor = INT32_MAX;
+    // clang-format off
     expectPresses(s, {
         {.press = 6, .label = L::lblMult, .member = 1, .text = "2147483647", .bordered = "Multiply", .zeros = false, .working = 15},
         {.press = 7, .label = L::lblSubtract, .member = 1, .text = "-2147483632", .bordered = "Subtract", .zeros = false, .working = 15},
     });
+    // clang-format on
     expectClosingPress(s);  // (15 - 2147483647) x 10 does not fit
 }
 

@@ -23,6 +23,7 @@ struct LoadCase {
     int32_t workingNumber;
 };
 
+// clang-format off
 const LoadCase loadCases[] = {
     {.name = "WorkedExample", .divisor = 12, .dividend = 156, .digitsInside = 3, .wantRemainders = 1,
      .divisorCaption = " 12", .dividendCaptions = {"1", "5", "6"},
@@ -43,6 +44,7 @@ const LoadCase loadCases[] = {
      .divisorCaption = " 1", .dividendCaptions = {"21474", "8", "3", "6", "4", "7"},
      .dividendDigits = {0, 7, 4, 6, 3, 8, 21474}, .workingNumber = 21474},
 };
+// clang-format on
 
 class HintLoadCases : public testing::TestWithParam<LoadCase> {};
 

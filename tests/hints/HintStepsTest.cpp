@@ -9,6 +9,7 @@ using L = HintLabel;
 
 TEST(HintSteps, WorkedExampleTwelveIntoOneHundredFiftySix) {
     HintSession s(12, 156, 3);
+    // clang-format off
     expectPresses(s, {
         {.press = 1, .label = L::lblAnswer, .member = 0, .text = "0", .bordered = "Divide ", .zeros = true, .working = 1},
         {.press = 2, .label = L::lblMult, .member = 0, .text = "0", .bordered = "Multiply", .zeros = false, .working = 1},
@@ -23,11 +24,13 @@ TEST(HintSteps, WorkedExampleTwelveIntoOneHundredFiftySix) {
         {.press = 11, .label = L::lblSubtract, .member = 2, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
         {.press = 12, .label = L::lblRemainder, .member = 0, .text = "0", .bordered = "Subtract", .zeros = false, .working = 36},
     });
+    // clang-format on
     expectClosingPress(s);
 }
 
 TEST(HintSteps, ZeroInTheMiddleAndARemainder) {
     HintSession s(4, 823, 3);
+    // clang-format off
     expectPresses(s, {
         {.press = 1, .label = L::lblAnswer, .member = 0, .text = "2", .bordered = "Divide ", .zeros = false, .working = 8},
         {.press = 2, .label = L::lblMult, .member = 0, .text = "8", .bordered = "Multiply", .zeros = false, .working = 8},
@@ -42,6 +45,7 @@ TEST(HintSteps, ZeroInTheMiddleAndARemainder) {
         {.press = 11, .label = L::lblSubtract, .member = 2, .text = "3", .bordered = "Subtract", .zeros = false, .working = 23},
         {.press = 12, .label = L::lblRemainder, .member = 0, .text = "3", .bordered = "Subtract", .zeros = false, .working = 23},
     });
+    // clang-format on
     expectClosingPress(s);
 }
 

@@ -27,6 +27,7 @@ struct CheckCase {
 };
 
 TEST_P(BeginPractice, ChecksTheLengthsAndKeepsWhatItRead) {
+    // clang-format off
     const CheckCase cases[] = {
         {.what = "nothing selected", .outside = 0, .inside = 0, .remainder = -1, .passes = false,
          .digitsOutside = 0, .digitsInside = 0, .wantRemainders = 0},
@@ -43,6 +44,7 @@ TEST_P(BeginPractice, ChecksTheLengthsAndKeepsWhatItRead) {
         {.what = "remainder group left empty", .outside = 1, .inside = 5, .remainder = -1, .passes = true,
          .digitsOutside = 1, .digitsInside = 5, .wantRemainders = 0},
     };
+    // clang-format on
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.what);
         restart();

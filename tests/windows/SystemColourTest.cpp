@@ -31,6 +31,7 @@ struct ColourCase {
 };
 
 TEST(SystemColour, TheBuilderTakesTheTwoItKnowsAndRefusesAnyOther) {
+    // clang-format off
     const ColourCase cases[] = {
         {.what = "window text on a graphical option", .kind = Kind::OptionButton,
          .flags = design::kGraphical, .fore = design::kWindowText, .refused = ""},
@@ -46,6 +47,7 @@ TEST(SystemColour, TheBuilderTakesTheTwoItKnowsAndRefusesAnyOther) {
          .flags = design::kGraphical, .back = kUnknown,
          .refused = "Unknown system colour 0x80000005 for Sample"},
     };
+    // clang-format on
     for (const ColourCase& c : cases) {
         SCOPED_TRACE(c.what);
         const design::Control controls[] = {

@@ -11,6 +11,7 @@ using namespace design;
 
 constexpr Font kSans18{"MS Sans Serif", 18};
 
+// clang-format off
 constexpr Control kControls[] = {
     // Lines first, so that every other control stands above them.
     {.name = "Line1", .kind = Kind::Line, .left = 6240, .top = 4560, .width = 3960, .height = 4560,
@@ -58,6 +59,7 @@ constexpr Control kControls[] = {
      .height = 1695, .tabIndex = 14,
      .picture = pictures::banner},
 };
+// clang-format on
 
 }  // namespace
 

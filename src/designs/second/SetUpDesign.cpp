@@ -11,6 +11,7 @@ using namespace design;
 
 constexpr Font kSans12{"MS Sans Serif", 12};
 
+// clang-format off
 constexpr Control kControls[] = {
     {.name = "Label3", .kind = Kind::Label, .left = 120, .top = 1800, .width = 1815, .height = 375,
      .caption = "Enter your name", .tabIndex = 19, .backColour = kRose},
@@ -81,6 +82,7 @@ constexpr Control kControls[] = {
      .height = 1695, .tabIndex = 18,
      .picture = pictures::banner},
 };
+// clang-format on
 
 }  // namespace
 

@@ -11,6 +11,7 @@ using namespace design;
 
 constexpr Font kSans18{"MS Sans Serif", 18};
 
+// clang-format off
 constexpr Control kControls[] = {
     // Lines first, so that every other control stands above them.
     {.name = "Line1", .kind = Kind::Line, .left = 7680, .top = 6120, .width = 5400, .height = 6120,
@@ -56,6 +57,7 @@ constexpr Control kControls[] = {
      .height = 495, .caption = "Print Summary", .tabIndex = 13, .backColour = kGreyBlue,
      .flags = kGraphical},
 };
+// clang-format on
 
 }  // namespace
 

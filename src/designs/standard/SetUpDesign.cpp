@@ -13,6 +13,7 @@ constexpr Font kSans12{"MS Sans Serif", 12};
 constexpr Font kArial975{"Arial", 9.75};
 constexpr Font kArial825{"Arial", 8.25};
 
+// clang-format off
 constexpr Control kControls[] = {
     {.name = "Label3", .kind = Kind::Label, .left = 2400, .top = 1320, .width = 1815, .height = 375,
      .caption = "Enter your name", .tabIndex = 18, .backColour = kGreyBlue},
@@ -82,6 +83,7 @@ constexpr Control kControls[] = {
     {.name = "Label14", .kind = Kind::Label, .left = 1680, .top = 5880, .width = 1335, .height = 375,
      .caption = "Remainder", .tabIndex = 26, .backColour = kGreyBlue},
 };
+// clang-format on
 
 }  // namespace
 
