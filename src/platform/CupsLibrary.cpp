@@ -29,7 +29,7 @@ std::optional<CupsLibrary> load(const std::string& soname) {
 }  // namespace
 
 const CupsLibrary* cupsLibrary(const std::string& soname) {
-    // One thread uses the printer, so the cache needs no lock.
+    // Only the window's thread looks the library up, so the cache needs no lock.
     static std::map<std::string, std::optional<CupsLibrary>> loaded;
     auto found = loaded.find(soname);
     if (found == loaded.end())
