@@ -20,16 +20,26 @@ const char* noPassword(const char*, http_t*, const char*, const char*, void*) { 
 
 bool accepted(ipp_status_t status) { return status <= IPP_STATUS_OK_EVENTS_COMPLETE; }
 
+// Where the service is, as the environment and the client's settings name it.
+struct Address {
+    std::string host;
+    int port = 0;
+    http_encryption_t encryption = HTTP_ENCRYPTION_IF_REQUESTED;
+};
+
+// A server that cannot exist, so that a connection to it fails at once.
+constexpr char nowhere[] = "/dev/null/no-print-service";
+
 // A connection to the service for one phase of the deadline, watched by it while it is open.
 class Connection {
 public:
-    Connection(const CupsLibrary& cups, PrintDeadline& deadline, Phase phase)
+    Connection(const CupsLibrary& cups, const Address& service, PrintDeadline& deadline, Phase phase)
         : cups_(cups), deadline_(deadline), phase_(phase) {
         const int ms = deadline.millisecondsLeft(phase);
         if (ms <= 0)
             return;
-        http_ = cups.httpConnect2(cups.cupsServer(), cups.ippPort(), nullptr, AF_UNSPEC, cups.cupsEncryption(), 1,
-                                  ms, nullptr);
+        http_ = cups.httpConnect2(service.host.c_str(), service.port, nullptr, AF_UNSPEC, service.encryption, 1, ms,
+                                  nullptr);
         if (!http_)
             return;
         // Every wait for the service ends when the phase does.
@@ -71,8 +81,9 @@ private:
 };
 
 // A job without its document would wait for ever, so it goes where the service still answers.
-void cancel(const CupsLibrary& cups, PrintDeadline& deadline, const char* destination, int job) {
-    Connection http(cups, deadline, Phase::Cancel);
+void cancel(const CupsLibrary& cups, const Address& service, PrintDeadline& deadline, const char* destination,
+            int job) {
+    Connection http(cups, service, deadline, Phase::Cancel);
     if (http && http.open())
         cups.cupsCancelJob2(http.get(), destination, job, 0);
 }
@@ -107,7 +118,11 @@ std::string reasonFor(ipp_status_t status, const char* serviceText) {
 Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pdf, PrintDeadline& deadline) {
     // The library keeps this per thread, so each hand-over sets it on its own.
     cups.cupsSetPasswordCB2(noPassword, nullptr);
-    Connection http(cups, deadline, Phase::Job);
+    const Address service{cups.cupsServer(), cups.ippPort(), cups.cupsEncryption()};
+    // From here on this thread's requests go over connections that keep to the deadline; when a
+    // look-up fails, the library would try again on a connection of its own that waits for ever.
+    cups.cupsSetServer(nowhere);
+    Connection http(cups, service, deadline, Phase::Job);
     if (!http)
         return {0, texts::kPrintNoAnswer};
     // A step cut short by the deadline or a lost connection is the service not answering.
@@ -129,9 +144,11 @@ Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pd
     } else if (!http.open() ||
                cups.cupsStartDocument(http.get(), dest->name, job, title, CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE ||
                !http.open() || cups.cupsWriteRequestData(http.get(), pdf.data(), pdf.size()) != HTTP_STATUS_CONTINUE ||
-               !http.open() || !accepted(cups.cupsFinishDocument(http.get(), dest->name))) {
+               !http.open() || !accepted(cups.cupsFinishDocument(http.get(), dest->name)) ||
+               // A cut connection leaves the status of the last answer that did come.
+               !http.open()) {
         answer = failure();
-        cancel(cups, deadline, dest->name, job);
+        cancel(cups, service, deadline, dest->name, job);
     } else {
         answer.jobId = job;
     }
