@@ -11,8 +11,10 @@ namespace {
 namespace texts = design::texts;
 using Phase = PrintDeadline::Phase;
 
-// How long the library waits on a silent connection before it asks whether to go on.
-constexpr double silenceCheckSeconds = 0.1;
+// How long the library waits on a silent connection before it asks whether to go on. The
+// window cuts the connection at the deadline itself; this only bounds a connection it could not
+// see. Shorter checks made a busy scheduler's answers fail now and then.
+constexpr double silenceCheckSeconds = 1.0;
 
 // Refuses every password request, so a service that wants one fails the press instead of
 // waiting for a terminal that a pupil never sees.

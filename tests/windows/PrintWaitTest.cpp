@@ -173,7 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
                   Service::answersAllBut(Service::SendDocument, Reply{Reply::Silence}), {noAnswer}, 1, {41}, true},
         StallCase{"GoesAwayMidJob", Service::answersAllBut(Service::SendDocument, Reply{Reply::GoAway}),
                   {noAnswer}, 1, {}, false},
-        StallCase{"SlowButInTime", Service::answersAll(300), {}, 1, {}, true}),
+        // Each answer late, and one later than a second, as a busy service is.
+        StallCase{"SlowButInTime",
+                  [](const Service::Request& r) {
+                      return Reply{Reply::Answer, r.operation == Service::CreateJob ? 1500 : 300};
+                  },
+                  {}, 1, {}, true}),
     caseName);
 
 }  // namespace
