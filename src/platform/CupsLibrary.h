@@ -23,5 +23,5 @@ inline constexpr char kCupsLibraryName[] = "libcups.so.2";
 
 // The library of that name with all its functions, loaded and resolved on the first call for
 // the name and kept for the run; nullptr when it is missing or lacks one of the functions.
-// Called on the window's thread only; a thread that prints takes a copy.
+// Safe from any thread.
 const CupsLibrary* cupsLibrary(const std::string& soname);

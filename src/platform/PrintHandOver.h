@@ -7,7 +7,6 @@
 #include <mutex>
 #include <string>
 
-#include "platform/CupsLibrary.h"
 #include "platform/PrintDeadline.h"
 #include "platform/PrintService.h"
 
@@ -15,9 +14,10 @@ class PrintHandOver {
 public:
     using Clock = PrintDeadline::Clock;
 
-    // Starts the thread at once. It holds everything it uses, so it may outlive the caller and
-    // even the run: nothing waits for it at the end.
-    static std::shared_ptr<PrintHandOver> start(const CupsLibrary& cups, std::string title, std::string pdf,
+    // Starts the thread at once; it loads the print service's library of that name, which takes
+    // longer than the window may wait between two events. It holds everything it uses, so it
+    // may outlive the caller and even the run: nothing waits for it at the end.
+    static std::shared_ptr<PrintHandOver> start(std::string cupsLibraryName, std::string title, std::string pdf,
                                                 Clock::time_point stopAt, Clock::time_point giveUpAt);
 
     bool finished() const { return finished_.load(std::memory_order_acquire); }
@@ -28,11 +28,11 @@ public:
     void stop(PrintDeadline::Phase phase) { deadline_.stop(phase); }
 
 private:
-    PrintHandOver(const CupsLibrary& cups, std::string title, std::string pdf, Clock::time_point stopAt,
+    PrintHandOver(std::string cupsLibraryName, std::string title, std::string pdf, Clock::time_point stopAt,
                   Clock::time_point giveUpAt);
     void run();
 
-    const CupsLibrary cups_;  // a copy: the thread may still run when the run's cache is gone
+    const std::string cupsLibraryName_;
     const std::string title_;
     const std::string pdf_;
     PrintDeadline deadline_;

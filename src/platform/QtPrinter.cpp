@@ -124,9 +124,6 @@ bool QtPrinter::endDoc() {
     const Clock::time_point pressed = std::exchange(begun_, std::nullopt).value_or(Clock::now());
     if (const char* failure = std::exchange(pendingFailure_, nullptr))
         return fail(failure);
-    const CupsLibrary* cups = cupsLibrary(cupsLibraryName_);
-    if (!cups)
-        return fail(texts::kPrintSoftwareMissing);
     std::optional<std::string> pdf = layOut(blocks);
     if (!pdf)
         return fail(texts::kPrintNoLayout);
@@ -137,7 +134,7 @@ bool QtPrinter::endDoc() {
     // An earlier hand-over still under way has outlived its own deadline: the service is stuck.
     if (last_ && !busy.until(giveUpAt, [this] { return last_->finished(); }))
         return fail(texts::kPrintNoAnswer);
-    last_ = PrintHandOver::start(*cups, documentName, std::move(*pdf), stopAt, giveUpAt);
+    last_ = PrintHandOver::start(cupsLibraryName_, documentName, std::move(*pdf), stopAt, giveUpAt);
     PrintHandOver& handOver = *last_;
     const auto finished = [&handOver] { return handOver.finished(); };
     if (!busy.until(stopAt, finished)) {

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <memory>
+#include <utility>
 
 #include "platform/QtPrinter.h"
 #include "print/FakePrintService.h"
@@ -92,9 +93,14 @@ protected:
         tick.setTimerType(Qt::PreciseTimer);
         Clock::time_point last = Clock::now();
         const Clock::time_point pressed = last;
+        bool pokeTurn = false;
         const auto gap = [&] {
             const Clock::time_point now = Clock::now();
-            seen.longestGap = std::max(seen.longestGap, std::chrono::duration_cast<std::chrono::milliseconds>(now - last));
+            // The turn after the pupil's actions handles them and the repaint they ask for: the
+            // test's own work, not the press's.
+            const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(now - last);
+            if (!std::exchange(pokeTurn, false))
+                seen.longestGap = std::max(seen.longestGap, waited);
             last = now;
         };
         QObject::connect(&tick, &QTimer::timeout, [&] {
@@ -109,6 +115,7 @@ protected:
             QTest::keyClicks(control<QLineEdit>(practice(), "txtAnswer"), QStringLiteral("5"));
             practice().close();
             practice().update();
+            pokeTurn = true;
         });
         tick.start(10);
         click("cmdPrint");
