@@ -7,15 +7,16 @@
 #include "designs/Texts.h"
 #include "platform/CupsLibrary.h"
 
-PrintHandOver::PrintHandOver(std::string cupsLibraryName, std::string title, std::string pdf,
+PrintHandOver::PrintHandOver(std::string cupsLibraryName, const char* title, std::vector<PrintedBlock> page,
                              Clock::time_point stopAt, Clock::time_point giveUpAt)
-    : cupsLibraryName_(std::move(cupsLibraryName)), title_(std::move(title)), pdf_(std::move(pdf)), deadline_(stopAt, giveUpAt) {}
+    : cupsLibraryName_(std::move(cupsLibraryName)), title_(title), page_(std::move(page)),
+      deadline_(stopAt, giveUpAt) {}
 
-std::shared_ptr<PrintHandOver> PrintHandOver::start(std::string cupsLibraryName, std::string title,
-                                                    std::string pdf, Clock::time_point stopAt,
+std::shared_ptr<PrintHandOver> PrintHandOver::start(std::string cupsLibraryName, const char* title,
+                                                    std::vector<PrintedBlock> page, Clock::time_point stopAt,
                                                     Clock::time_point giveUpAt) {
     std::shared_ptr<PrintHandOver> handOver(
-        new PrintHandOver(std::move(cupsLibraryName), std::move(title), std::move(pdf), stopAt, giveUpAt));
+        new PrintHandOver(std::move(cupsLibraryName), title, std::move(page), stopAt, giveUpAt));
     // Detached: a service that holds the thread past the deadline must not hold the window or
     // the end of the run; the thread keeps its hand-over alive until it is done.
     std::thread([handOver] { handOver->run(); }).detach();
@@ -25,10 +26,14 @@ std::shared_ptr<PrintHandOver> PrintHandOver::start(std::string cupsLibraryName,
 void PrintHandOver::run() {
     printservice::Answer answer;
     try {
-        if (const CupsLibrary* cups = cupsLibrary(cupsLibraryName_))
-            answer = printservice::submitPdf(*cups, title_.c_str(), pdf_, deadline_);
-        else
+        const CupsLibrary* cups = cupsLibrary(cupsLibraryName_);
+        const std::optional<std::string> pdf = cups ? layOutPage(page_, title_.c_str()) : std::nullopt;
+        if (!cups)
             answer = {0, design::texts::kPrintSoftwareMissing};
+        else if (!pdf)
+            answer = {0, design::texts::kPrintNoLayout};
+        else
+            answer = printservice::submitPdf(*cups, title_.c_str(), *pdf, deadline_);
     } catch (const std::exception&) {
         // Nothing is left to tell the service; the press says it was not answered.
         answer = {0, design::texts::kPrintNoAnswer};

@@ -1,12 +1,14 @@
-// One document handed to the print service on a thread of its own, so that the window can wait
-// for the answer without freezing and give up on it at its deadline.
+// One page laid out and handed to the print service on a thread of its own, so that the window
+// can wait for the answer without freezing and give up on it at its deadline.
 #pragma once
 
 #include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
+#include "platform/PageLayout.h"
 #include "platform/PrintDeadline.h"
 #include "platform/PrintService.h"
 
@@ -14,11 +16,13 @@ class PrintHandOver {
 public:
     using Clock = PrintDeadline::Clock;
 
-    // Starts the thread at once; it loads the print service's library of that name, which takes
-    // longer than the window may wait between two events. It holds everything it uses, so it
-    // may outlive the caller and even the run: nothing waits for it at the end.
-    static std::shared_ptr<PrintHandOver> start(std::string cupsLibraryName, std::string title, std::string pdf,
-                                                Clock::time_point stopAt, Clock::time_point giveUpAt);
+    // Starts the thread at once; it lays the page out and loads the print service's library of
+    // that name, each of which takes longer than the window may wait between two events. It
+    // holds everything it uses, so it may outlive the caller and even the run: nothing waits
+    // for it at the end.
+    static std::shared_ptr<PrintHandOver> start(std::string cupsLibraryName, const char* title,
+                                                std::vector<PrintedBlock> page, Clock::time_point stopAt,
+                                                Clock::time_point giveUpAt);
 
     bool finished() const { return finished_.load(std::memory_order_acquire); }
     // The service's answer; only once finished.
@@ -28,13 +32,13 @@ public:
     void stop(PrintDeadline::Phase phase) { deadline_.stop(phase); }
 
 private:
-    PrintHandOver(std::string cupsLibraryName, std::string title, std::string pdf, Clock::time_point stopAt,
-                  Clock::time_point giveUpAt);
+    PrintHandOver(std::string cupsLibraryName, const char* title, std::vector<PrintedBlock> page,
+                  Clock::time_point stopAt, Clock::time_point giveUpAt);
     void run();
 
     const std::string cupsLibraryName_;
     const std::string title_;
-    const std::string pdf_;
+    const std::vector<PrintedBlock> page_;
     PrintDeadline deadline_;
 
     mutable std::mutex mutex_;

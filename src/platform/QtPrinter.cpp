@@ -1,15 +1,9 @@
-// Lays the printed lines out top-down in the chosen font and hands the page to the print service.
+// Keeps a press's printed lines and fonts, and at its end has them laid out and handed to the
+// print service off the window's thread, waiting for the answer with the windows alive.
 #include "platform/QtPrinter.h"
 
 #include <cmath>
 #include <utility>
-
-#include <QBuffer>
-#include <QLocale>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QTextLayout>
 
 #include "designs/Texts.h"
 #include "drill/SummaryPage.h"
@@ -29,13 +23,6 @@ constexpr char documentName[] = "Summary";
 constexpr std::chrono::milliseconds jobTime(4000);
 constexpr std::chrono::milliseconds answerTime(4500);
 
-// The paper a printer without settings of its own would use here, with a narrow margin.
-QPageLayout pageLayout() {
-    const QPageSize paper(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                      : QPageSize::A4);
-    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
-}
-
 }  // namespace
 
 QtPrinter::QtPrinter(std::string cupsLibraryName) : cupsLibraryName_(std::move(cupsLibraryName)) {}
@@ -49,8 +36,7 @@ void QtPrinter::begin() {
 
 void QtPrinter::setFontName(const std::string& name) {
     begin();
-    // Qt's font matching falls back to the nearest installed family when this one is missing.
-    font_.setFamilies({QString::fromStdString(name)});
+    fontFamilies_ = {QString::fromStdString(name)};
 }
 
 void QtPrinter::setFontSize(double points) {
@@ -59,12 +45,12 @@ void QtPrinter::setFontSize(double points) {
         pendingFailure_ = texts::kPrintBadFontSize;
         return;
     }
-    font_.setPointSizeF(points);
+    fontPoints_ = points;
 }
 
 void QtPrinter::print(const std::vector<std::string>& items) {
     begin();
-    document_.push_back({font_, printedLines(items)});
+    document_.push_back({fontFamilies_, fontPoints_, printedLines(items)});
 }
 
 std::string QtPrinter::failureText() const { return failureText_; }
@@ -74,59 +60,12 @@ bool QtPrinter::fail(const std::string& reason) {
     return false;
 }
 
-std::optional<std::string> QtPrinter::layOut(const std::vector<Block>& blocks) const {
-    QByteArray pdf;
-    QBuffer out(&pdf);
-    out.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&out);
-    writer.setTitle(QLatin1String(documentName));
-    writer.setPageLayout(pageLayout());
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return std::nullopt;
-    const int pageHeight = writer.height();
-    const qreal pageWidth = writer.width();
-    // A line too long for the paper goes on below, broken at a blank where there is one.
-    QTextOption wrapping;
-    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    int top = 0;
-    for (const Block& block : blocks) {
-        painter.setFont(block.font);
-        const QFontMetrics metrics = painter.fontMetrics();
-        for (const std::string& line : block.lines) {
-            QTextLayout layout(QString::fromStdString(line), block.font, &writer);
-            layout.setTextOption(wrapping);
-            layout.beginLayout();
-            for (QTextLine part = layout.createLine(); part.isValid(); part = layout.createLine()) {
-                part.setLineWidth(pageWidth);
-                part.setPosition(QPointF(0, 0));
-            }
-            layout.endLayout();
-            for (int i = 0; i < layout.lineCount(); ++i) {
-                if (top > 0 && top + metrics.height() > pageHeight) {
-                    writer.newPage();
-                    top = 0;
-                }
-                if (!line.empty())
-                    layout.lineAt(i).draw(&painter, QPointF(0, top + metrics.ascent() - layout.lineAt(i).ascent()));
-                top += metrics.lineSpacing();
-            }
-        }
-    }
-    if (!painter.end())
-        return std::nullopt;
-    return pdf.toStdString();
-}
-
 bool QtPrinter::endDoc() {
     // Whatever happens, the next print starts a new document.
-    const std::vector<Block> blocks = std::exchange(document_, {});
+    std::vector<PrintedBlock> blocks = std::exchange(document_, {});
     const Clock::time_point pressed = std::exchange(begun_, std::nullopt).value_or(Clock::now());
     if (const char* failure = std::exchange(pendingFailure_, nullptr))
         return fail(failure);
-    std::optional<std::string> pdf = layOut(blocks);
-    if (!pdf)
-        return fail(texts::kPrintNoLayout);
 
     const Clock::time_point stopAt = pressed + jobTime;
     const Clock::time_point giveUpAt = pressed + answerTime;
@@ -134,7 +73,7 @@ bool QtPrinter::endDoc() {
     // An earlier hand-over still under way has outlived its own deadline: the service is stuck.
     if (last_ && !busy.until(giveUpAt, [this] { return last_->finished(); }))
         return fail(texts::kPrintNoAnswer);
-    last_ = PrintHandOver::start(cupsLibraryName_, documentName, std::move(*pdf), stopAt, giveUpAt);
+    last_ = PrintHandOver::start(cupsLibraryName_, documentName, std::move(blocks), stopAt, giveUpAt);
     PrintHandOver& handOver = *last_;
     const auto finished = [&handOver] { return handOver.finished(); };
     if (!busy.until(stopAt, finished)) {

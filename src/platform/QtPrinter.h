@@ -1,5 +1,5 @@
-// The default printer: Qt lays the printed lines out as a PDF page, the print service takes it
-// as one job at endDoc, which keeps the windows painting while it waits and answers in bounded time.
+// The default printer: at endDoc the printed lines become a PDF page that the print service takes
+// as one job; the windows keep painting meanwhile and the answer comes in bounded time.
 #pragma once
 
 #include <chrono>
@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include <QFont>
-
 #include "drill/Printer.h"
 #include "platform/CupsLibrary.h"
+#include "platform/PageLayout.h"
 
 class PrintHandOver;
 
@@ -28,23 +27,17 @@ public:
     std::string failureText() const override;
 
 private:
-    // The lines of one print operation in the font that was set when it ran.
-    struct Block {
-        QFont font;
-        std::vector<std::string> lines;
-    };
-
     using Clock = std::chrono::steady_clock;
 
     bool fail(const std::string& reason);
     // The press begins with the document's first operation; its deadline counts from there.
     void begin();
-    // The page as PDF, every line wrapped to the page's width; empty when it could not be made.
-    std::optional<std::string> layOut(const std::vector<Block>& blocks) const;
 
     std::string cupsLibraryName_;
-    QFont font_;  // every press sets its family and size before it prints
-    std::vector<Block> document_;
+    // Every press sets the font's family and size before it prints.
+    QStringList fontFamilies_;
+    double fontPoints_ = 0;
+    std::vector<PrintedBlock> document_;
     const char* pendingFailure_ = nullptr;  // an operation that failed since the last endDoc
     std::string failureText_;
     std::optional<Clock::time_point> begun_;
