@@ -64,3 +64,25 @@ inline constexpr const char* kZerosNoteSecond =
     "be in the final answer.\r\n";
 
 }  // namespace design::texts
+
+namespace design::texts {
+
+// What Print Summary says when its page did not print: the lead, one reason, the full stop.
+inline constexpr const char* kPrintFailureLead = "The summary could not be printed: ";
+inline constexpr const char* kPrintFailureEnd = ".";
+
+inline constexpr const char* kPrintNoDefaultPrinter = "no default printer is set up";
+inline constexpr const char* kPrintRefused = "the printer refuses jobs";
+inline constexpr const char* kPrintNoAnswer = "the print service does not answer";
+inline constexpr const char* kPrintBusy = "the print service is busy, try again later";
+inline constexpr const char* kPrintNotAllowed = "the print service does not let this user print";
+inline constexpr const char* kPrintWrongFormat = "the printer cannot print this kind of document";
+// The service's own words go between these two; kPrintNoReasonGiven when it gave none.
+inline constexpr const char* kPrintNotTakenLead = "the print service did not take the job (";
+inline constexpr const char* kPrintNotTakenEnd = ")";
+inline constexpr const char* kPrintNoReasonGiven = "no reason given";
+inline constexpr const char* kPrintSoftwareMissing = "the printing software on this computer is missing or damaged";
+inline constexpr const char* kPrintBadFontSize = "the font size is not valid";
+inline constexpr const char* kPrintNoLayout = "the page could not be laid out";
+
+}  // namespace design::texts

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <map>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -29,10 +30,13 @@ std::optional<CupsLibrary> load(const std::string& soname) {
 }  // namespace
 
 const CupsLibrary* cupsLibrary(const std::string& soname) {
-    // One thread uses the printer, so the cache needs no lock.
-    static std::map<std::string, std::optional<CupsLibrary>> loaded;
-    auto found = loaded.find(soname);
-    if (found == loaded.end())
-        found = loaded.emplace(soname, load(soname)).first;
+    // Each press loads it on its own thread. Never destroyed, so a thread that is still waiting
+    // for the service when the run ends keeps its functions.
+    static std::mutex lock;
+    static auto* loaded = new std::map<std::string, std::optional<CupsLibrary>>;
+    std::lock_guard hold(lock);
+    auto found = loaded->find(soname);
+    if (found == loaded->end())
+        found = loaded->emplace(soname, load(soname)).first;
     return found->second ? &*found->second : nullptr;
 }

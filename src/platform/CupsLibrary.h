@@ -8,10 +8,10 @@
 
 // Every libcups function the printer calls; the types come from the library's own header.
 #define CUPS_LIBRARY_FUNCTIONS(X)                                                                 \
-    X(cupsServer) X(ippPort) X(cupsEncryption) X(httpConnect2) X(httpClose) X(cupsSetPasswordCB2) \
-    X(cupsGetNamedDest) X(cupsFreeDests) X(cupsCreateJob) X(cupsStartDocument)                    \
-    X(cupsWriteRequestData) X(cupsFinishDocument) X(cupsCancelJob2) X(cupsLastError)              \
-    X(cupsLastErrorString)
+    X(cupsServer) X(cupsSetServer) X(ippPort) X(cupsEncryption) X(httpConnect2) X(httpClose)      \
+    X(httpSetTimeout) X(httpGetFd) X(httpError) X(cupsSetPasswordCB2) X(cupsGetNamedDest)         \
+    X(cupsFreeDests) X(cupsCreateJob) X(cupsStartDocument) X(cupsWriteRequestData)                \
+    X(cupsFinishDocument) X(cupsCancelJob2) X(cupsLastError) X(cupsLastErrorString)
 
 struct CupsLibrary {
 #define CUPS_LIBRARY_MEMBER(name) decltype(&::name) name = nullptr;
@@ -23,4 +23,5 @@ inline constexpr char kCupsLibraryName[] = "libcups.so.2";
 
 // The library of that name with all its functions, loaded and resolved on the first call for
 // the name and kept for the run; nullptr when it is missing or lacks one of the functions.
+// Safe from any thread.
 const CupsLibrary* cupsLibrary(const std::string& soname);

@@ -7,6 +7,7 @@
 #include <cups/ipp.h>
 
 struct CupsLibrary;
+class PrintDeadline;
 
 namespace printservice {
 
@@ -16,8 +17,10 @@ struct Answer {
     std::string reason;
 };
 
-// One job on the default destination holding one PDF document, sent before it returns.
-Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pdf);
+// One job on the default destination holding one PDF document, sent before it returns. Every
+// step keeps to the deadline; a job that was created but not completed is cancelled, on a
+// connection of its own, within the deadline's cancel phase. Blocks: run it off the window's thread.
+Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pdf, PrintDeadline& deadline);
 
 // The service's status in words a teacher understands, without the closing full stop;
 // the service's own text where no plainer words fit.

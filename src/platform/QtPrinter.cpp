@@ -1,97 +1,89 @@
-// Lays the printed lines out top-down in the chosen font and hands the page to the print service.
+// Keeps a press's printed lines and fonts, and at its end has them laid out and handed to the
+// print service off the window's thread, waiting for the answer with the windows alive.
 #include "platform/QtPrinter.h"
 
 #include <cmath>
 #include <utility>
 
-#include <QBuffer>
-#include <QLocale>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPdfWriter>
-
+#include "designs/Texts.h"
 #include "drill/SummaryPage.h"
-#include "platform/PrintService.h"
+#include "platform/BusyWait.h"
+#include "platform/PrintHandOver.h"
 
 namespace {
+
+namespace texts = design::texts;
 
 constexpr double largestFontSize = 2048;
 constexpr char documentName[] = "Summary";
 
-// The paper a printer without settings of its own would use here, with a narrow margin.
-QPageLayout pageLayout() {
-    const QPageSize paper(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                      : QPageSize::A4);
-    return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
-}
+// From the press: the job must be through by the first, and the answer given by the second,
+// which leaves the rest of five seconds for the window. A job left unfinished is cancelled
+// between the two.
+constexpr std::chrono::milliseconds jobTime(4000);
+constexpr std::chrono::milliseconds answerTime(4500);
 
 }  // namespace
 
 QtPrinter::QtPrinter(std::string cupsLibraryName) : cupsLibraryName_(std::move(cupsLibraryName)) {}
 
+QtPrinter::~QtPrinter() = default;
+
+void QtPrinter::begin() {
+    if (!begun_)
+        begun_ = Clock::now();
+}
+
 void QtPrinter::setFontName(const std::string& name) {
-    // Qt's font matching falls back to the nearest installed family when this one is missing.
-    font_.setFamilies({QString::fromStdString(name)});
+    begin();
+    fontFamilies_ = {QString::fromStdString(name)};
 }
 
 void QtPrinter::setFontSize(double points) {
+    begin();
     if (!std::isfinite(points) || points <= 0 || points > largestFontSize) {
-        pendingFailure_ = "the font size is not valid";
+        pendingFailure_ = texts::kPrintBadFontSize;
         return;
     }
-    font_.setPointSizeF(points);
+    fontPoints_ = points;
 }
 
 void QtPrinter::print(const std::vector<std::string>& items) {
-    document_.push_back({font_, printedLines(items)});
+    begin();
+    document_.push_back({fontFamilies_, fontPoints_, printedLines(items)});
 }
 
 std::string QtPrinter::failureText() const { return failureText_; }
 
 bool QtPrinter::fail(const std::string& reason) {
-    failureText_ = "The summary could not be printed: " + reason + ".";
+    failureText_ = texts::kPrintFailureLead + reason + texts::kPrintFailureEnd;
     return false;
 }
 
 bool QtPrinter::endDoc() {
     // Whatever happens, the next print starts a new document.
-    const std::vector<Block> blocks = std::exchange(document_, {});
+    std::vector<PrintedBlock> blocks = std::exchange(document_, {});
+    const Clock::time_point pressed = std::exchange(begun_, std::nullopt).value_or(Clock::now());
     if (const char* failure = std::exchange(pendingFailure_, nullptr))
         return fail(failure);
-    const CupsLibrary* cups = cupsLibrary(cupsLibraryName_);
-    if (!cups)
-        return fail("the printing software on this computer is missing or damaged");
 
-    QByteArray pdf;
-    {
-        QBuffer out(&pdf);
-        out.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&out);
-        writer.setTitle(QLatin1String(documentName));
-        writer.setPageLayout(pageLayout());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return fail("the page could not be laid out");
-        const int pageHeight = writer.height();
-        int top = 0;
-        for (const Block& block : blocks) {
-            painter.setFont(block.font);
-            const QFontMetrics metrics = painter.fontMetrics();
-            for (const std::string& line : block.lines) {
-                if (top > 0 && top + metrics.height() > pageHeight) {
-                    writer.newPage();
-                    top = 0;
-                }
-                if (!line.empty())
-                    painter.drawText(QPoint(0, top + metrics.ascent()), QString::fromStdString(line));
-                top += metrics.lineSpacing();
-            }
+    const Clock::time_point stopAt = pressed + jobTime;
+    const Clock::time_point giveUpAt = pressed + answerTime;
+    BusyWait busy;
+    // An earlier hand-over still under way has outlived its own deadline: the service is stuck.
+    if (last_ && !busy.until(giveUpAt, [this] { return last_->finished(); }))
+        return fail(texts::kPrintNoAnswer);
+    last_ = PrintHandOver::start(cupsLibraryName_, documentName, std::move(blocks), stopAt, giveUpAt);
+    PrintHandOver& handOver = *last_;
+    const auto finished = [&handOver] { return handOver.finished(); };
+    if (!busy.until(stopAt, finished)) {
+        handOver.stop(PrintDeadline::Phase::Job);
+        if (!busy.until(giveUpAt, finished)) {
+            handOver.stop(PrintDeadline::Phase::Cancel);
+            return fail(texts::kPrintNoAnswer);
         }
-        if (!painter.end())
-            return fail("the page could not be laid out");
     }
-
-    const printservice::Answer answer = printservice::submitPdf(*cups, documentName, {pdf.constData(), size_t(pdf.size())});
+    const printservice::Answer answer = handOver.answer();
     if (answer.jobId <= 0)
         return fail(answer.reason);
     failureText_.clear();

@@ -1,19 +1,24 @@
-// The default printer: Qt lays the printed lines out as a PDF page, the print service takes it
-// as one job at endDoc.
+// The default printer: at endDoc the printed lines become a PDF page that the print service takes
+// as one job; the windows keep painting meanwhile and the answer comes in bounded time.
 #pragma once
 
+#include <chrono>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include <QFont>
-
 #include "drill/Printer.h"
 #include "platform/CupsLibrary.h"
+#include "platform/PageLayout.h"
+
+class PrintHandOver;
 
 class QtPrinter final : public Printer {
 public:
     // The print service's library is looked up under cupsLibraryName at the first endDoc.
     explicit QtPrinter(std::string cupsLibraryName = kCupsLibraryName);
+    ~QtPrinter() override;
 
     void setFontName(const std::string& name) override;
     void setFontSize(double points) override;
@@ -22,17 +27,20 @@ public:
     std::string failureText() const override;
 
 private:
-    // The lines of one print operation in the font that was set when it ran.
-    struct Block {
-        QFont font;
-        std::vector<std::string> lines;
-    };
+    using Clock = std::chrono::steady_clock;
 
     bool fail(const std::string& reason);
+    // The press begins with the document's first operation; its deadline counts from there.
+    void begin();
 
     std::string cupsLibraryName_;
-    QFont font_;  // every press sets its family and size before it prints
-    std::vector<Block> document_;
+    // Every press sets the font's family and size before it prints.
+    QStringList fontFamilies_;
+    double fontPoints_ = 0;
+    std::vector<PrintedBlock> document_;
     const char* pendingFailure_ = nullptr;  // an operation that failed since the last endDoc
     std::string failureText_;
+    std::optional<Clock::time_point> begun_;
+    // The last hand-over; the next press waits for it, so two never talk to the service at once.
+    std::shared_ptr<PrintHandOver> last_;
 };

@@ -1,6 +1,8 @@
 // Times presses of Print Summary through the real printer against a private print service, first
 // with an empty job history and then with the service's limit of 500 kept jobs, and prints the
-// median of each and their ratio. The press must stay short however much history is kept.
+// median of each and their ratio. The press must stay short however much history is kept. Then
+// it sets a service that takes the connection and never answers beside the idle one: the longest
+// wait between two turns of the event loop during a press, and how long the press takes.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -11,9 +13,11 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QThread>
+#include <QTimer>
 
 #include "drill/SummaryPage.h"
 #include "platform/QtPrinter.h"
+#include "print/FakePrintService.h"
 #include "print/PrivateScheduler.h"
 
 namespace {
@@ -21,6 +25,7 @@ namespace {
 constexpr int timedPresses = 51;
 constexpr int keptJobs = 500;  // the scheduler's default MaxJobs
 constexpr char queue[] = "bench";
+constexpr int servicePresses = 3;  // a stalled press takes seconds
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -41,17 +46,41 @@ public:
 
     // One press, in milliseconds; a press that did not print ends the benchmark.
     double press() {
-        QElapsedTimer timer;
-        timer.start();
-        const bool printed = printSummary(printer_, state_, [] {
-            return QDate::currentDate().toString(Qt::ISODate).toStdString();
-        }, work_);
-        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-        if (!printed) {
-            std::fprintf(stderr, "the press did not print: %s\n", printer_.failureText().c_str());
+        const Timed timed = timedPress();
+        if (!timed.printed) {
+            std::fprintf(stderr, "the press did not print after %.1f ms: %s\n", timed.ms, printer_.failureText().c_str());
             std::exit(EXIT_FAILURE);
         }
-        return ms;
+        return timed.ms;
+    }
+
+    struct Timed {
+        bool printed = false;
+        double ms = 0;
+        double longestGapMs = 0;  // between two turns of the event loop, from the press to its answer
+    };
+
+    // One press with a timer turning every millisecond beside it.
+    Timed timedPress() {
+        Timed timed;
+        QElapsedTimer timer;
+        timer.start();
+        qint64 last = 0;
+        const auto gap = [&] {
+            const qint64 now = timer.nsecsElapsed();
+            timed.longestGapMs = std::max(timed.longestGapMs, static_cast<double>(now - last) / 1e6);
+            last = now;
+        };
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&tick, &QTimer::timeout, gap);
+        tick.start(1);
+        timed.printed = printSummary(printer_, state_, [] {
+            return QDate::currentDate().toString(Qt::ISODate).toStdString();
+        }, work_);
+        gap();
+        timed.ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        return timed;
     }
 
     // Until every job has printed, and a little longer so the service is idle again.
@@ -129,5 +158,33 @@ int main(int argc, char** argv) {
     std::printf("median of %d presses, %3d jobs kept: %6.2f ms\n", timedPresses, historyAfterForgetting, emptyMedian);
     std::printf("median of %d presses, %3d jobs kept: %6.2f ms\n", timedPresses, historyBefore, fullMedian);
     std::printf("ratio of the two medians: %.2f\n", fullMedian / emptyMedian);
+
+    // The idle scheduler beside a service that takes the connection and never answers.
+    bench.forgetHistory();
+    FakePrintService stalled([](const FakePrintService::Request&) {
+        return FakePrintService::Reply{FakePrintService::Reply::Silence};
+    });
+    if (stalled.address().empty()) {
+        std::fprintf(stderr, "the stalled service could not listen\n");
+        return EXIT_FAILURE;
+    }
+    const std::pair<const char*, QByteArray> services[] = {
+        {"idle service   ", scheduler.socket().toLocal8Bit()},
+        {"stalled service", QByteArray::fromStdString(stalled.address())},
+    };
+    for (const auto& [name, address] : services) {
+        qputenv("CUPS_SERVER", address);
+        std::vector<double> took, gaps;
+        int printed = 0;
+        for (int i = 0; i < servicePresses; ++i) {
+            bench.waitUntilIdle();
+            const Bench::Timed timed = bench.timedPress();
+            printed += timed.printed ? 1 : 0;
+            took.push_back(timed.ms);
+            gaps.push_back(timed.longestGapMs);
+        }
+        std::printf("%s, %d presses: median press %7.2f ms, longest wait of the event loop %5.2f ms, %d printed\n",
+                    name, servicePresses, median(took), *std::max_element(gaps.begin(), gaps.end()), printed);
+    }
     return EXIT_SUCCESS;
 }

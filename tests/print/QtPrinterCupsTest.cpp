@@ -27,11 +27,12 @@ constexpr char childTest[] = "QtPrinterChild.DISABLED_PressesOnTheDefaultPrinter
 constexpr char dateText[] = "24/12/2025";
 constexpr char printedReport[] = "printed";
 
-// The three queues: one holds every job it takes, so its documents stay to be read; one prints
-// and forgets; one refuses jobs.
+// The four queues: one holds every job it takes, so its documents stay to be read; one prints
+// and forgets; one refuses jobs; one is paused, so it takes jobs and prints none.
 constexpr char keepingQueue[] = "keeps";
 constexpr char forgettingQueue[] = "forgets";
 constexpr char refusingQueue[] = "refuses";
+constexpr char pausedQueue[] = "paused";
 
 // Plain strings, so that a failed comparison prints readable text.
 std::vector<std::string> toStd(const QStringList& lines) {
@@ -139,10 +140,13 @@ protected:
                 EXPECT_TRUE(shared->addQueue(QLatin1String(keepingQueue),
                                              {QStringLiteral("job-hold-until-default=indefinite")}) &&
                             shared->addQueue(QLatin1String(forgettingQueue)) &&
-                            shared->addQueue(QLatin1String(refusingQueue)))
+                            shared->addQueue(QLatin1String(refusingQueue)) &&
+                            shared->addQueue(QLatin1String(pausedQueue)))
                     << "the queues could not be set up";
                 shared->cupsTool(QStringLiteral("cupsreject"), {QLatin1String(refusingQueue)}, &rc);
                 EXPECT_EQ(rc, 0) << "the refusing queue still accepts jobs";
+                shared->cupsTool(QStringLiteral("cupsdisable"), {QLatin1String(pausedQueue)}, &rc);
+                EXPECT_EQ(rc, 0) << "the paused queue could not be paused";
             }
         }
         return *shared;
@@ -270,6 +274,20 @@ TEST_F(QtPrinterCups, QueueThatRefusesJobsIsSaidAndTakesNone) {
               std::vector<std::string>{"The summary could not be printed: the printer refuses jobs."});
     EXPECT_EQ(jobDocuments(), before);
     EXPECT_EQ(jobsQueuedOn(log(), refusingQueue), jobsQueuedOn(logBefore, refusingQueue));
+}
+
+TEST_F(QtPrinterCups, PausedQueueHoldsTheJobAndSaysNothing) {
+    makeDefault(pausedQueue);
+    const std::set<int> before = jobsQueuedOn(log(), pausedQueue);
+    EXPECT_EQ(pressInChild(socket(), workDir(), 1), std::vector<std::string>{printedReport});
+
+    std::set<int> jobs = jobsQueuedOn(log(), pausedQueue);
+    for (int job : before)
+        jobs.erase(job);
+    ASSERT_EQ(jobs.size(), 1u) << "one job per press";
+    const QString waiting = scheduler().cupsTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), QLatin1String(pausedQueue)});
+    EXPECT_TRUE(waiting.contains(QStringLiteral("%1-%2").arg(QLatin1String(pausedQueue)).arg(*jobs.begin())))
+        << waiting.toStdString();
 }
 
 TEST_F(QtPrinterCups, NoDefaultQueueIsSaidPlainly) {

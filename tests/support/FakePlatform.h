@@ -1,4 +1,5 @@
-// A platform for tests: records message boxes, prints and the end of a run; scripted randoms.
+// A platform for tests: records message boxes, prints and the end of a run; scripted randoms;
+// a test may put a real printer in place of the recording one.
 #pragma once
 
 #include <deque>
@@ -24,7 +25,7 @@ public:
         printerStandIn.calls.push_back("today");
         return today;
     }
-    Printer& printer() override { return printerStandIn; }
+    Printer& printer() override { return realPrinter ? *realPrinter : printerStandIn; }
     void endRun(int status) override { endedWith.push_back(status); }
     void runTimeError(const std::string& what) override { runTimeErrors.push_back(what); }
 
@@ -33,6 +34,7 @@ public:
     int reseeds = 0;
     std::string today = "10/12/2026";
     RecordingPrinter printerStandIn;
+    Printer* realPrinter = nullptr;  // set by tests that print through a print service
     std::vector<int> endedWith;
     std::vector<std::string> runTimeErrors;
 };
