@@ -57,6 +57,7 @@ BusyWait::~BusyWait() {
         QCoreApplication::instance()->removeEventFilter(inputHold_.get());
 }
 
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static): see the header
 bool BusyWait::until(Clock::time_point deadline, const std::function<bool()>& done) {
     if (done() || Clock::now() >= deadline)
         return done();

@@ -19,6 +19,7 @@ public:
     BusyWait& operator=(const BusyWait&) = delete;
 
     // Runs the event loop until done() or the time; true when done.
+    // A member, so that only a live BusyWait, holding input off, turns the loop.
     bool until(Clock::time_point deadline, const std::function<bool()>& done);
 
 private:

@@ -33,10 +33,11 @@ const CupsLibrary* cupsLibrary(const std::string& soname) {
     // Each press loads it on its own thread. Never destroyed, so a thread that is still waiting
     // for the service when the run ends keeps its functions.
     static std::mutex lock;
-    static auto* loaded = new std::map<std::string, std::optional<CupsLibrary>>;
+    static auto& loaded =  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables): the cache itself
+        *new std::map<std::string, std::optional<CupsLibrary>>;
     std::lock_guard hold(lock);
-    auto found = loaded->find(soname);
-    if (found == loaded->end())
-        found = loaded->emplace(soname, load(soname)).first;
+    auto found = loaded.find(soname);
+    if (found == loaded.end())
+        found = loaded.emplace(soname, load(soname)).first;
     return found->second ? &*found->second : nullptr;
 }

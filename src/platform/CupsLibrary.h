@@ -14,6 +14,7 @@
     X(cupsFinishDocument) X(cupsCancelJob2) X(cupsLastError) X(cupsLastErrorString)
 
 struct CupsLibrary {
+// NOLINTNEXTLINE(bugprone-macro-parentheses): a declarator takes no parentheses around its name
 #define CUPS_LIBRARY_MEMBER(name) decltype(&::name) name = nullptr;
     CUPS_LIBRARY_FUNCTIONS(CUPS_LIBRARY_MEMBER)
 #undef CUPS_LIBRARY_MEMBER

@@ -113,7 +113,7 @@ std::string reasonFor(ipp_status_t status, const char* serviceText) {
         return texts::kPrintWrongFormat;
     default:
         return std::string(texts::kPrintNotTakenLead) +
-               (serviceText && *serviceText ? serviceText : texts::kPrintNoReasonGiven) + texts::kPrintNotTakenEnd;
+               (serviceText != nullptr && *serviceText != '\0' ? serviceText : texts::kPrintNoReasonGiven) + texts::kPrintNotTakenEnd;
     }
 }
 

@@ -19,6 +19,8 @@ public:
     // The print service's library is looked up under cupsLibraryName at the first endDoc.
     explicit QtPrinter(std::string cupsLibraryName = kCupsLibraryName);
     ~QtPrinter() override;
+    QtPrinter(const QtPrinter&) = delete;
+    QtPrinter& operator=(const QtPrinter&) = delete;
 
     void setFontName(const std::string& name) override;
     void setFontSize(double points) override;
