@@ -1,5 +1,5 @@
 // Varnel: the drill with the standard designs.
-#include "designs/standard/StandardBuild.h"
 #include "app/Startup.h"
+#include "designs/standard/StandardBuild.h"
 
 int main(int argc, char** argv) { return runDrill(argc, argv, designs::standard::build()); }

@@ -39,14 +39,17 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
     if (type == QtFatalMsg) {
         // Qt would abort after this handler returns: the plugin list and a core dump tell a
         // teacher nothing, so the run ends here, before any window or exit step exists.
-        std::fprintf(stderr, "%s needs a desktop session to show its windows, and no display could be opened.\n",
-                     holding().program.c_str());
+        std::fprintf(
+            stderr,
+            "%s needs a desktop session to show its windows, and no display could be opened.\n",
+            holding().program.c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }
     Holding& state = holding();
     const std::lock_guard lock(state.lock);
-    state.messages.push_back({type, context.file, context.line, context.function, context.category, text});
+    state.messages.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
 }
 
 }  // namespace
@@ -68,7 +71,8 @@ void PlatformStart::started() {
         messages.swap(state.messages);
     }
     for (const HeldMessage& message : messages) {
-        const QMessageLogContext context(message.file, message.line, message.function, message.category);
+        const QMessageLogContext context(message.file, message.line, message.function,
+                                         message.category);
         qt_message_output(message.type, context, message.text);
     }
 }

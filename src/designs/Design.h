@@ -35,13 +35,13 @@ enum Flags : unsigned {
     kMultiLine = 1u << 2,
     kVScroll = 1u << 3,
     kReadOnly = 1u << 4,
-    kGraphical = 1u << 5,    // buttons that show their back colour; option buttons drawn as pictures
-    kAutoSize = 1u << 6,     // a picture box that sizes itself to its picture
-    kSunken = 1u << 7,       // a picture box with the standard 2-pixel sunken border
+    kGraphical = 1u << 5,  // buttons that show their back colour; option buttons drawn as pictures
+    kAutoSize = 1u << 6,   // a picture box that sizes itself to its picture
+    kSunken = 1u << 7,     // a picture box with the standard 2-pixel sunken border
 };
 
 struct Control {
-    const char* name = nullptr;     // "txtName", or "lblAnswer(3)" for a member of an array
+    const char* name = nullptr;  // "txtName", or "lblAnswer(3)" for a member of an array
     Kind kind = Kind::Label;
     const char* container = nullptr;  // the enclosing group box; nullptr for the window
     int left = 0, top = 0, width = 0, height = 0;  // twips; a line gives x1, y1, x2, y2
@@ -69,10 +69,10 @@ struct Window {
 
 // What the program tells Qt about itself, from the build's version table.
 struct Version {
-    const char* internalName;    // the program's name: Varnel or Zorvane
+    const char* internalName;  // the program's name: Varnel or Zorvane
     const char* productVersion;
     const char* companyName;
-    const char* desktopId;       // its desktop entry's file name, without .desktop
+    const char* desktopId;  // its desktop entry's file name, without .desktop
 };
 
 // Everything that differs between the two programs.

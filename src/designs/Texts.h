@@ -33,8 +33,10 @@ inline constexpr const char* kSetUpInstructions =
     "Click on print to get a printout of your score.\r\n";
 
 // The practice window's instruction line of each program.
-inline constexpr const char* kPracticeInstructionsStandard = "Type the whole answer.   Then hit Check Answer.          If you need help click Hint.";
-inline constexpr const char* kPracticeInstructionsSecond = "Type the whole answer. Then hit Check Answer.  If you need help click Hint.";
+inline constexpr const char* kPracticeInstructionsStandard =
+    "Type the whole answer.   Then hit Check Answer.          If you need help click Hint.";
+inline constexpr const char* kPracticeInstructionsSecond =
+    "Type the whole answer. Then hit Check Answer.  If you need help click Hint.";
 
 // The hint window's note about zeros in the quotient, per program.
 inline constexpr const char* kZerosNoteStandard =
@@ -47,7 +49,8 @@ inline constexpr const char* kZerosNoteStandard =
     "dividend.\r\n"
     "Someimes that number \r\n"
     "is zero.\r\n"
-    "Leave the zeros in the final answer if they are in the middle or at the end of the number.\r\n";
+    "Leave the zeros in the final answer if they are in the middle or at the end of the "
+    "number.\r\n";
 
 inline constexpr const char* kZerosNoteSecond =
     "When you write a final \r\n"
@@ -81,7 +84,8 @@ inline constexpr const char* kPrintWrongFormat = "the printer cannot print this 
 inline constexpr const char* kPrintNotTakenLead = "the print service did not take the job (";
 inline constexpr const char* kPrintNotTakenEnd = ")";
 inline constexpr const char* kPrintNoReasonGiven = "no reason given";
-inline constexpr const char* kPrintSoftwareMissing = "the printing software on this computer is missing or damaged";
+inline constexpr const char* kPrintSoftwareMissing =
+    "the printing software on this computer is missing or damaged";
 inline constexpr const char* kPrintBadFontSize = "the font size is not valid";
 inline constexpr const char* kPrintNoLayout = "the page could not be laid out";
 

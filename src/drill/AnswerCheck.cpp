@@ -32,8 +32,8 @@ CheckResult checkAnswer(std::string_view answerText, std::string_view remainderT
 
     const std::optional<int32_t> answer = textToNumber(answerText);
     // Decided on the converted values, not the stand-in, so no Quote can be matched by accident.
-    const bool correct = remainder && answer && *remainder == static_cast<int32_t>(expectedRemainder) &&
-                         *answer == Quote;
+    const bool correct = remainder && answer &&
+                         *remainder == static_cast<int32_t>(expectedRemainder) && *answer == Quote;
     return {correct ? CheckOutcome::Correct : CheckOutcome::Wrong, typedRemainder,
             answer.value_or(kTextNotANumber)};
 }

@@ -17,8 +17,9 @@ enum class CheckOutcome { EmptyAnswer, Correct, Wrong };
 
 struct CheckResult {
     CheckOutcome outcome = CheckOutcome::EmptyAnswer;
-    int32_t typedRemainder = 0;      // 0 for an empty box, kTextNotANumber for one that does not convert
-    std::optional<int32_t> answer;   // the new Answer; empty when the answer box was empty
+    int32_t typedRemainder =
+        0;  // 0 for an empty box, kTextNotANumber for one that does not convert
+    std::optional<int32_t> answer;  // the new Answer; empty when the answer box was empty
 };
 
 // Text that is not a number never matches, so a non-empty answer box then gives Wrong; an empty

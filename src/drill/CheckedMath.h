@@ -17,9 +17,15 @@ constexpr std::optional<T> fit(long long value) {
     return static_cast<T>(value);
 }
 
-constexpr std::optional<int32_t> add(int32_t a, int32_t b) { return fit<int32_t>(static_cast<long long>(a) + b); }
-constexpr std::optional<int32_t> sub(int32_t a, int32_t b) { return fit<int32_t>(static_cast<long long>(a) - b); }
-constexpr std::optional<int32_t> mul(int32_t a, int32_t b) { return fit<int32_t>(static_cast<long long>(a) * b); }
+constexpr std::optional<int32_t> add(int32_t a, int32_t b) {
+    return fit<int32_t>(static_cast<long long>(a) + b);
+}
+constexpr std::optional<int32_t> sub(int32_t a, int32_t b) {
+    return fit<int32_t>(static_cast<long long>(a) - b);
+}
+constexpr std::optional<int32_t> mul(int32_t a, int32_t b) {
+    return fit<int32_t>(static_cast<long long>(a) * b);
+}
 
 // A double rounded toward minus infinity into 32 bits; empty when it is not finite or does not fit.
 inline std::optional<int32_t> floorToInt32(double value) {

@@ -1,4 +1,5 @@
-// The four counts of the drill: they grow one at a time, stop at 32767 instead of wrapping, and start again from 0.
+// The four counts of the drill: they grow one at a time, stop at 32767 instead of wrapping, and
+// start again from 0.
 #pragma once
 
 #include <cstdint>

@@ -17,7 +17,8 @@ Question poseQuestion(int32_t divisor, int32_t dividendDraw, int16_t wantRemaind
     const int32_t multiple = checked::require(checked::mul(divisor, question.Quote), "Overflow");
     if (wantRemainders == 1) {
         question.dividend = dividendDraw;
-        const int32_t remainder = checked::require(checked::sub(dividendDraw, multiple), "Overflow");
+        const int32_t remainder =
+            checked::require(checked::sub(dividendDraw, multiple), "Overflow");
         question.expectedRemainder = checked::require(checked::fit<int16_t>(remainder), "Overflow");
     } else {
         question.dividend = multiple;

@@ -4,8 +4,8 @@
 #include "drill/NumberText.h"
 #include "drill/Printer.h"
 
-bool printSummary(Printer& printer, const DrillState& state, const std::function<std::string()>& today,
-                  SummaryPress& press) {
+bool printSummary(Printer& printer, const DrillState& state,
+                  const std::function<std::string()>& today, SummaryPress& press) {
     using namespace summary;
     printer.setFontName(fontName);
     printer.setFontSize(fontSize);
@@ -17,9 +17,9 @@ bool printSummary(Printer& printer, const DrillState& state, const std::function
 
     press.summaryText = press.blankLines + std::string(11, ' ') + state.studentName +
                         std::string(12, ' ') + press.printDate + lineBreak + lineBreak +
-                        questionsLabel + numberText(state.numQuestions) + lineBreak +
-                        correctLabel + numberText(state.numCorrect) + lineBreak +
-                        wrongLabel + numberText(state.numWrong) + lineBreak;
+                        questionsLabel + numberText(state.numQuestions) + lineBreak + correctLabel +
+                        numberText(state.numCorrect) + lineBreak + wrongLabel +
+                        numberText(state.numWrong) + lineBreak;
     printer.print({press.summaryText});
     printer.print({
         hintsLabel + numberText(state.numHints) + lineBreak,

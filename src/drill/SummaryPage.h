@@ -39,8 +39,8 @@ inline constexpr char itemSeparator[] = "";
 
 // One press of Print Summary: font, today's date, two print operations, end of the document, in
 // that order. Returns what the printer's endDoc returned; on false its failureText() says why.
-bool printSummary(Printer& printer, const DrillState& state, const std::function<std::string()>& today,
-                  SummaryPress& press);
+bool printSummary(Printer& printer, const DrillState& state,
+                  const std::function<std::string()>& today, SummaryPress& press);
 
 // The lines one print operation leaves on paper: its items joined by the separator, split at
 // every line break (CR LF, or a lone CR or LF), the last line ended by the operation itself.

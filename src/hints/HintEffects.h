@@ -40,5 +40,6 @@ struct CloseWindow {  // unload the window, as Close Help does
     bool operator==(const CloseWindow&) const = default;
 };
 
-using HintEffect = std::variant<ZerosVisibility, BorderChange, CaptionWrite, RemainderCopy, CloseWindow>;
+using HintEffect =
+    std::variant<ZerosVisibility, BorderChange, CaptionWrite, RemainderCopy, CloseWindow>;
 using PressEffects = std::vector<HintEffect>;

@@ -25,11 +25,14 @@ HintLoad loadHints(int32_t hintDivisor, int32_t& hintDividend, int16_t digitsIns
         // Exact in a double for every k that passes the bounds test.
         const double place = powerOfTen(static_cast<int16_t>(k - 1));
         const int16_t entry = subscript(k, kLastDigitEntry);
-        const int32_t digit = checked::require(checked::floorToInt32(hintDividend / place), "Overflow");
+        const int32_t digit =
+            checked::require(checked::floorToInt32(hintDividend / place), "Overflow");
         s.dividendDigits[entry] = digit;
-        hintDividend = checked::require(checked::roundToInt32(hintDividend - place * digit), "Overflow");
+        hintDividend =
+            checked::require(checked::roundToInt32(hintDividend - place * digit), "Overflow");
         s.digitText = trimmedNumberText(digit);
-        load.dividendCaptions[subscript(static_cast<int16_t>(n - k), kLastDividendLabel)] = s.digitText;
+        load.dividendCaptions[subscript(static_cast<int16_t>(n - k), kLastDividendLabel)] =
+            s.digitText;
     }
     s.workingNumber = s.dividendDigits[subscript(n, kLastDigitEntry)];
     s.stepColumn = 0;

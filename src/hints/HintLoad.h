@@ -11,7 +11,7 @@ struct HintLoad {
     HintState state;
     std::string divisorCaption;                 // lblDivisor: number text with its leading blank
     std::vector<std::string> dividendCaptions;  // lbldividend(0) .. lbldividend(N - 1), trimmed
-    bool remainderShown = false;                // lblRemainder (emptied) and Label1; hidden otherwise
+    bool remainderShown = false;  // lblRemainder (emptied) and Label1; hidden otherwise
 };
 
 // hintDividend is taken apart digit by digit and ends at 0. Every other step label is for

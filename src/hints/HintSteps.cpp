@@ -49,7 +49,8 @@ bool divide(HintState& s, int16_t c, const PressInputs& in, PressEffects& effect
     if (!q)
         return false;
     s.quotientDigits[subscript(c, kLastDigitEntry)] = *q;
-    add(effects, CaptionWrite{HintLabel::lblAnswer, subscript(c, kLastColumnLabel), trimmedNumberText(*q)});
+    add(effects,
+        CaptionWrite{HintLabel::lblAnswer, subscript(c, kLastColumnLabel), trimmedNumberText(*q)});
     add(effects, ZerosVisibility{*q == 0});
     s.stepPhase = StepPhase::kMultiply;
     return true;
@@ -58,16 +59,19 @@ bool divide(HintState& s, int16_t c, const PressInputs& in, PressEffects& effect
 bool multiply(HintState& s, int16_t c, const PressInputs& in, PressEffects& effects) {
     moveBorder(effects, StepWord::kDivide, StepWord::kMultiply);
     const int32_t d = divisorFor(in);
-    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
+    const std::optional<int32_t> product =
+        checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
     if (!product)
         return false;
-    add(effects, CaptionWrite{HintLabel::lblMult, subscript(c, kLastColumnLabel), trimmedNumberText(*product)});
+    add(effects, CaptionWrite{HintLabel::lblMult, subscript(c, kLastColumnLabel),
+                              trimmedNumberText(*product)});
     s.stepPhase = StepPhase::kSubtract;
     return true;
 }
 
 std::optional<int32_t> difference(const HintState& s, int16_t c, int32_t d) {
-    const std::optional<int32_t> product = checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
+    const std::optional<int32_t> product =
+        checked::mul(s.quotientDigits[subscript(c, kLastDigitEntry)], d);
     return product ? checked::sub(s.workingNumber, *product) : std::nullopt;
 }
 
@@ -76,7 +80,8 @@ bool subtract(HintState& s, int16_t c, const PressInputs& in, PressEffects& effe
     const std::optional<int32_t> diff = difference(s, c, divisorFor(in));
     if (!diff)
         return false;
-    add(effects, CaptionWrite{HintLabel::lblSubtract, subscript(c, kLastColumnLabel), trimmedNumberText(*diff)});
+    add(effects, CaptionWrite{HintLabel::lblSubtract, subscript(c, kLastColumnLabel),
+                              trimmedNumberText(*diff)});
     s.stepPhase = StepPhase::kBringDown;
     return true;
 }
@@ -94,7 +99,8 @@ bool bringDown(HintState& s, int16_t c, const PressInputs& in, PressEffects& eff
     }
     moveBorder(effects, StepWord::kSubtract, StepWord::kBringDown);
     const int32_t digit = s.dividendDigits[subscript(fit16(n - c - 1), kLastDigitEntry)];
-    add(effects, CaptionWrite{HintLabel::lblBringDown, subscript(c, kLastBringDownLabel), trimmedNumberText(digit)});
+    add(effects, CaptionWrite{HintLabel::lblBringDown, subscript(c, kLastBringDownLabel),
+                              trimmedNumberText(digit)});
     // Worked out again with this press's divisor, not read back from the difference label.
     const std::optional<int32_t> diff = difference(s, c, divisorFor(in));
     const std::optional<int32_t> shifted = diff ? checked::mul(*diff, 10) : std::nullopt;

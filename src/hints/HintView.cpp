@@ -18,18 +18,31 @@ EachKind(Handlers...) -> EachKind<Handlers...>;
 
 void applyPress(const PressEffects& effects, HintView& view) {
     for (const HintEffect& effect : effects) {
-        const bool closed = std::visit(
-            EachKind{
-                [&view](const ZerosVisibility& e) { view.showZeros(e.visible); return false; },
-                [&view](const BorderChange& e) { view.setBorder(e.word, e.bordered); return false; },
-                [&view](const CaptionWrite& e) { view.setCaption(e.label, e.member, e.text); return false; },
-                [&view](const RemainderCopy& e) {
-                    view.setCaption(HintLabel::lblRemainder, 0, view.caption(HintLabel::lblSubtract, e.member));
-                    return false;
-                },
-                [&view](const CloseWindow&) { view.unload(); return true; },
-            },
-            effect);
+        const bool closed =
+            std::visit(EachKind{
+                           [&view](const ZerosVisibility& e) {
+                               view.showZeros(e.visible);
+                               return false;
+                           },
+                           [&view](const BorderChange& e) {
+                               view.setBorder(e.word, e.bordered);
+                               return false;
+                           },
+                           [&view](const CaptionWrite& e) {
+                               view.setCaption(e.label, e.member, e.text);
+                               return false;
+                           },
+                           [&view](const RemainderCopy& e) {
+                               view.setCaption(HintLabel::lblRemainder, 0,
+                                               view.caption(HintLabel::lblSubtract, e.member));
+                               return false;
+                           },
+                           [&view](const CloseWindow&) {
+                               view.unload();
+                               return true;
+                           },
+                       },
+                       effect);
         if (closed)
             return;
     }

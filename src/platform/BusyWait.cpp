@@ -29,10 +29,8 @@ public:
             event->accept();
             return true;
         case QEvent::Shortcut:
-        case QEvent::InputMethod:
-            return true;
-        default:
-            return event->isInputEvent();
+        case QEvent::InputMethod: return true;
+        default: return event->isInputEvent();
         }
     }
 };

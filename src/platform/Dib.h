@@ -23,7 +23,8 @@ namespace detail {
 
 inline constexpr size_t kFileHeader = 14, kInfoHeader = 40, kMaskedHeader = 108;
 inline constexpr uint32_t kPlainRgb = 0, kBitFields = 3;
-inline constexpr uint32_t kMasks[4] = {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u};  // R G B A
+inline constexpr uint32_t kMasks[4] = {0x00FF0000u, 0x0000FF00u, 0x000000FFu,
+                                       0xFF000000u};  // R G B A
 
 inline void put(std::vector<uint8_t>& out, size_t at, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
@@ -55,8 +56,8 @@ inline std::vector<uint8_t> header(int32_t width, int32_t height, bool alpha) {
     put(out, i, static_cast<uint32_t>(info), 4);
     put(out, i + 4, static_cast<uint32_t>(width), 4);
     put(out, i + 8, static_cast<uint32_t>(-height), 4);  // negative: the first row is the top one
-    put(out, i + 12, 1, 2);                               // planes
-    put(out, i + 14, 32, 2);                              // bits a pixel
+    put(out, i + 12, 1, 2);                              // planes
+    put(out, i + 14, 32, 2);                             // bits a pixel
     put(out, i + 16, alpha ? kBitFields : kPlainRgb, 4);
     put(out, i + 20, pixelBytes, 4);
     put(out, i + 24, 3780, 4);  // 96 pixels an inch, across and down
@@ -80,9 +81,9 @@ inline std::optional<Layout> read(const uint8_t* data, size_t size) {
     const auto height = -static_cast<int64_t>(static_cast<int32_t>(get(data, i + 8, 4)));
     const uint32_t compression = get(data, i + 16, 4);
     const size_t offset = get(data, 10, 4);
-    if (info < kInfoHeader || get(data, i + 12, 2) != 1 || get(data, i + 14, 2) != 32 || width < 1 ||
-        width > kLargestSide || height < 1 || height > kLargestSide || offset % 4 != 0 ||
-        offset < kFileHeader + info || offset > size ||
+    if (info < kInfoHeader || get(data, i + 12, 2) != 1 || get(data, i + 14, 2) != 32 ||
+        width < 1 || width > kLargestSide || height < 1 || height > kLargestSide ||
+        offset % 4 != 0 || offset < kFileHeader + info || offset > size ||
         size - offset < static_cast<size_t>(width) * static_cast<size_t>(height) * 4u)
         return std::nullopt;
     bool alpha = false;

@@ -45,5 +45,6 @@ InstalledFace installedFace(std::string_view family, double points) {
 void installFontSubstitutes() {
     for (const Substitute& s : kSubstitutes)
         if (s.points == 0)
-            QFont::insertSubstitution(QUtf8StringView(s.family).toString(), QString::fromUtf8(s.face.family));
+            QFont::insertSubstitution(QUtf8StringView(s.family).toString(),
+                                      QString::fromUtf8(s.face.family));
 }

@@ -12,8 +12,9 @@ namespace {
 
 // The paper a printer without settings of its own would use here, with a narrow margin.
 QPageLayout pageLayout() {
-    const QPageSize paper(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                      : QPageSize::A4);
+    const QPageSize paper(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                              ? QPageSize::Letter
+                              : QPageSize::A4);
     return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
 }
 

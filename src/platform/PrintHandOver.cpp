@@ -7,13 +7,17 @@
 #include "designs/Texts.h"
 #include "platform/CupsLibrary.h"
 
-PrintHandOver::PrintHandOver(std::string cupsLibraryName, const char* title, std::vector<PrintedBlock> page,
-                             Clock::time_point stopAt, Clock::time_point giveUpAt)
-    : cupsLibraryName_(std::move(cupsLibraryName)), title_(title), page_(std::move(page)),
+PrintHandOver::PrintHandOver(std::string cupsLibraryName, const char* title,
+                             std::vector<PrintedBlock> page, Clock::time_point stopAt,
+                             Clock::time_point giveUpAt)
+    : cupsLibraryName_(std::move(cupsLibraryName)),
+      title_(title),
+      page_(std::move(page)),
       deadline_(stopAt, giveUpAt) {}
 
 std::shared_ptr<PrintHandOver> PrintHandOver::start(std::string cupsLibraryName, const char* title,
-                                                    std::vector<PrintedBlock> page, Clock::time_point stopAt,
+                                                    std::vector<PrintedBlock> page,
+                                                    Clock::time_point stopAt,
                                                     Clock::time_point giveUpAt) {
     std::shared_ptr<PrintHandOver> handOver(
         new PrintHandOver(std::move(cupsLibraryName), title, std::move(page), stopAt, giveUpAt));
@@ -27,7 +31,8 @@ void PrintHandOver::run() {
     printservice::Answer answer;
     try {
         const CupsLibrary* cups = cupsLibrary(cupsLibraryName_);
-        const std::optional<std::string> pdf = cups ? layOutPage(page_, title_.c_str()) : std::nullopt;
+        const std::optional<std::string> pdf =
+            cups ? layOutPage(page_, title_.c_str()) : std::nullopt;
         if (!cups)
             answer = {0, design::texts::kPrintSoftwareMissing};
         else if (!pdf)

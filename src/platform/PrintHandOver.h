@@ -21,7 +21,8 @@ public:
     // holds everything it uses, so it may outlive the caller and even the run: nothing waits
     // for it at the end.
     static std::shared_ptr<PrintHandOver> start(std::string cupsLibraryName, const char* title,
-                                                std::vector<PrintedBlock> page, Clock::time_point stopAt,
+                                                std::vector<PrintedBlock> page,
+                                                Clock::time_point stopAt,
                                                 Clock::time_point giveUpAt);
 
     bool finished() const { return finished_.load(std::memory_order_acquire); }

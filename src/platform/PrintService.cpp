@@ -35,13 +35,14 @@ constexpr char nowhere[] = "/dev/null/no-print-service";
 // A connection to the service for one phase of the deadline, watched by it while it is open.
 class Connection {
 public:
-    Connection(const CupsLibrary& cups, const Address& service, PrintDeadline& deadline, Phase phase)
+    Connection(const CupsLibrary& cups, const Address& service, PrintDeadline& deadline,
+               Phase phase)
         : cups_(cups), deadline_(deadline), phase_(phase) {
         const int ms = deadline.millisecondsLeft(phase);
         if (ms <= 0)
             return;
-        http_ = cups.httpConnect2(service.host.c_str(), service.port, nullptr, AF_UNSPEC, service.encryption, 1, ms,
-                                  nullptr);
+        http_ = cups.httpConnect2(service.host.c_str(), service.port, nullptr, AF_UNSPEC,
+                                  service.encryption, 1, ms, nullptr);
         if (!http_)
             return;
         // Every wait for the service ends when the phase does.
@@ -83,8 +84,8 @@ private:
 };
 
 // A job without its document would wait for ever, so it goes where the service still answers.
-void cancel(const CupsLibrary& cups, const Address& service, PrintDeadline& deadline, const char* destination,
-            int job) {
+void cancel(const CupsLibrary& cups, const Address& service, PrintDeadline& deadline,
+            const char* destination, int job) {
     Connection http(cups, service, deadline, Phase::Cancel);
     if (http && http.open())
         cups.cupsCancelJob2(http.get(), destination, job, 0);
@@ -94,30 +95,27 @@ void cancel(const CupsLibrary& cups, const Address& service, PrintDeadline& dead
 
 std::string reasonFor(ipp_status_t status, const char* serviceText) {
     switch (status) {
-    case IPP_STATUS_ERROR_NOT_FOUND:
-        return texts::kPrintNoDefaultPrinter;
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return texts::kPrintRefused;
-    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
-        return texts::kPrintNoAnswer;
+    case IPP_STATUS_ERROR_NOT_FOUND: return texts::kPrintNoDefaultPrinter;
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS: return texts::kPrintRefused;
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE: return texts::kPrintNoAnswer;
     case IPP_STATUS_ERROR_BUSY:
     case IPP_STATUS_ERROR_TOO_MANY_JOBS:
-    case IPP_STATUS_ERROR_TEMPORARY:
-        return texts::kPrintBusy;
+    case IPP_STATUS_ERROR_TEMPORARY: return texts::kPrintBusy;
     case IPP_STATUS_ERROR_FORBIDDEN:
     case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
     case IPP_STATUS_ERROR_NOT_AUTHORIZED:
-    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED:
-        return texts::kPrintNotAllowed;
-    case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED:
-        return texts::kPrintWrongFormat;
+    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED: return texts::kPrintNotAllowed;
+    case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED: return texts::kPrintWrongFormat;
     default:
         return std::string(texts::kPrintNotTakenLead) +
-               (serviceText != nullptr && *serviceText != '\0' ? serviceText : texts::kPrintNoReasonGiven) + texts::kPrintNotTakenEnd;
+               (serviceText != nullptr && *serviceText != '\0' ? serviceText
+                                                               : texts::kPrintNoReasonGiven) +
+               texts::kPrintNotTakenEnd;
     }
 }
 
-Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pdf, PrintDeadline& deadline) {
+Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pdf,
+                 PrintDeadline& deadline) {
     // The library keeps this per thread, so each hand-over sets it on its own.
     cups.cupsSetPasswordCB2(noPassword, nullptr);
     const Address service{cups.cupsServer(), cups.ippPort(), cups.cupsEncryption()};
@@ -139,13 +137,17 @@ Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pd
         return failure();
     Answer answer;
     // The destination's options carry what its instance or the user's defaults set.
-    const int job = http.open() ? cups.cupsCreateJob(http.get(), dest->name, title, dest->num_options, dest->options)
+    const int job = http.open() ? cups.cupsCreateJob(http.get(), dest->name, title,
+                                                     dest->num_options, dest->options)
                                 : 0;
     if (job <= 0) {
         answer = failure();
     } else if (!http.open() ||
-               cups.cupsStartDocument(http.get(), dest->name, job, title, CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE ||
-               !http.open() || cups.cupsWriteRequestData(http.get(), pdf.data(), pdf.size()) != HTTP_STATUS_CONTINUE ||
+               cups.cupsStartDocument(http.get(), dest->name, job, title, CUPS_FORMAT_PDF, 1) !=
+                   HTTP_STATUS_CONTINUE ||
+               !http.open() ||
+               cups.cupsWriteRequestData(http.get(), pdf.data(), pdf.size()) !=
+                   HTTP_STATUS_CONTINUE ||
                !http.open() || !accepted(cups.cupsFinishDocument(http.get(), dest->name)) ||
                // A cut connection leaves the status of the last answer that did come.
                !http.open()) {

@@ -19,8 +19,10 @@ struct Answer {
 
 // One job on the default destination holding one PDF document, sent before it returns. Every
 // step keeps to the deadline; a job that was created but not completed is cancelled, on a
-// connection of its own, within the deadline's cancel phase. Blocks: run it off the window's thread.
-Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pdf, PrintDeadline& deadline);
+// connection of its own, within the deadline's cancel phase. Blocks: run it off the window's
+// thread.
+Answer submitPdf(const CupsLibrary& cups, const char* title, std::string_view pdf,
+                 PrintDeadline& deadline);
 
 // The service's status in words a teacher understands, without the closing full stop;
 // the service's own text where no plainer words fit.

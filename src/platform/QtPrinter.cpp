@@ -73,7 +73,8 @@ bool QtPrinter::endDoc() {
     // An earlier hand-over still under way has outlived its own deadline: the service is stuck.
     if (last_ && !busy.until(giveUpAt, [this] { return last_->finished(); }))
         return fail(texts::kPrintNoAnswer);
-    last_ = PrintHandOver::start(cupsLibraryName_, documentName, std::move(blocks), stopAt, giveUpAt);
+    last_ =
+        PrintHandOver::start(cupsLibraryName_, documentName, std::move(blocks), stopAt, giveUpAt);
     PrintHandOver& handOver = *last_;
     const auto finished = [&handOver] { return handOver.finished(); };
     if (!busy.until(stopAt, finished)) {

@@ -16,5 +16,5 @@ struct DrillState {
     int16_t numQuestions = 0;
     int16_t wantRemainders = 0;  // 1 or 0
     int16_t expectedRemainder = 0;
-    int16_t keepTallies = 0;     // 1 once the lengths were changed; never cleared
+    int16_t keepTallies = 0;  // 1 once the lengths were changed; never cleared
 };

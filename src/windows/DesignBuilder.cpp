@@ -1,18 +1,18 @@
 #include "windows/DesignBuilder.h"
 
 #include <QAbstractButton>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextFrame>
-#include <QFontMetricsF>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -81,14 +81,16 @@ QRect geometryOf(const Control& c) {
 
 Qt::Alignment alignmentOf(const Control& c) {
     switch (c.align) {
-        case design::Align::Right: return Qt::AlignRight;
-        case design::Align::Center: return Qt::AlignHCenter;
-        case design::Align::Left: break;
+    case design::Align::Right: return Qt::AlignRight;
+    case design::Align::Center: return Qt::AlignHCenter;
+    case design::Align::Left: break;
     }
     return Qt::AlignLeft;
 }
 
-QString text(const char* caption) { return caption != nullptr ? QString::fromUtf8(caption) : QString(); }
+QString text(const char* caption) {
+    return caption != nullptr ? QString::fromUtf8(caption) : QString();
+}
 
 // Multi-line boxes keep each line break as one new line, however it was written.
 QString plainLines(const char* caption) { return text(caption).replace("\r\n", "\n"); }
@@ -141,7 +143,7 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
         box->setPlainText(plainLines(c.caption));
         box->setReadOnly(has(c, design::kReadOnly));
         box->setVerticalScrollBarPolicy(has(c, design::kVScroll) ? Qt::ScrollBarAlwaysOn
-                                                                  : Qt::ScrollBarAlwaysOff);
+                                                                 : Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setLineWrapMode(QTextEdit::WidgetWidth);
         // Tab moves on through the window, as in every other box, rather than typing a tab.
@@ -165,7 +167,8 @@ QWidget* makeTextBox(const Control& c, QWidget* parent) {
     if (has(c, design::kDisabled)) {
         // The question stands in disabled boxes and has to stay easy to read and copy.
         QPalette palette = box->palette();
-        palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         palette.color(QPalette::Active, QPalette::Text));
         box->setPalette(palette);
     }
     TextBoxGuard::guard(box);
@@ -180,11 +183,12 @@ QWidget* makeButton(const Control& c, QWidget* parent) {
     if (has(c, design::kGraphical) && c.backColour != design::kDefaultColour) {
         // A flat fill, so the button shows its back colour itself rather than a tint of it.
         const QColor back = colour(c.backColour, c.name);
-        button->setStyleSheet(QString("QPushButton { background-color: %1; border: 1px solid %2;"
-                                      " border-radius: 2px; padding: 0px; }"
-                                      "QPushButton:pressed { background-color: %3; }"
-                                      "QPushButton:focus { border: 2px solid %2; }")
-                                  .arg(back.name(), back.darker(200).name(), back.darker(115).name()));
+        button->setStyleSheet(
+            QString("QPushButton { background-color: %1; border: 1px solid %2;"
+                    " border-radius: 2px; padding: 0px; }"
+                    "QPushButton:pressed { background-color: %3; }"
+                    "QPushButton:focus { border: 2px solid %2; }")
+                .arg(back.name(), back.darker(200).name(), back.darker(115).name()));
     }
     return button;
 }
@@ -244,8 +248,8 @@ QWidget* makePicture(const Control& c, QWidget* parent) {
 
 // A line's four numbers are its two end points; it places itself around them.
 QWidget* makeLine(const Control& c, QWidget* parent) {
-    return new LineWidget(QPoint(pixels(c.left), pixels(c.top)), QPoint(pixels(c.width), pixels(c.height)),
-                          c.lineWidth, parent);
+    return new LineWidget(QPoint(pixels(c.left), pixels(c.top)),
+                          QPoint(pixels(c.width), pixels(c.height)), c.lineWidth, parent);
 }
 
 QWidget* placed(QWidget* widget, const Control& c) {
@@ -256,13 +260,13 @@ QWidget* placed(QWidget* widget, const Control& c) {
 // The control of a design row, made and placed in its parent.
 QWidget* makeControl(const Control& c, QWidget* parent) {
     switch (c.kind) {
-        case Kind::Label: return placed(makeLabel(c, parent), c);
-        case Kind::TextBox: return placed(makeTextBox(c, parent), c);
-        case Kind::CommandButton: return placed(makeButton(c, parent), c);
-        case Kind::OptionButton: return placed(makeOptionButton(c, parent), c);
-        case Kind::Frame: return placed(makeFrame(c, parent), c);
-        case Kind::PictureBox: return makePicture(c, parent);
-        case Kind::Line: return makeLine(c, parent);
+    case Kind::Label: return placed(makeLabel(c, parent), c);
+    case Kind::TextBox: return placed(makeTextBox(c, parent), c);
+    case Kind::CommandButton: return placed(makeButton(c, parent), c);
+    case Kind::OptionButton: return placed(makeOptionButton(c, parent), c);
+    case Kind::Frame: return placed(makeFrame(c, parent), c);
+    case Kind::PictureBox: return makePicture(c, parent);
+    case Kind::Line: return makeLine(c, parent);
     }
     // Only a value outside the enumeration gets here: a fault of the build, named.
     throw RunTimeError(std::string("Unknown kind of control for ") + c.name);

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QIcon>
-#include <span>
 #include <QWidget>
+#include <span>
 
 #include "designs/Design.h"
 #include "windows/Controls.h"

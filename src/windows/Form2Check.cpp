@@ -13,24 +13,22 @@
 void Form2::cmdCheck_Click() {
     hideFeedback();
     DrillState& state = program_.Module1;
-    const CheckResult result = checkAnswer(txtAnswer->text().toStdString(),
-                                           txtRemainder->text().toStdString(), Quote,
-                                           state.expectedRemainder);
+    const CheckResult result =
+        checkAnswer(txtAnswer->text().toStdString(), txtRemainder->text().toStdString(), Quote,
+                    state.expectedRemainder);
     typedRemainder = result.typedRemainder;
     if (result.answer)
         Answer = *result.answer;
     switch (result.outcome) {
-        case CheckOutcome::EmptyAnswer:
-            picWrong->show();
-            break;
-        case CheckOutcome::Correct:
-            picCorrect->show();
-            countUp(state.numCorrect);
-            break;
-        case CheckOutcome::Wrong:
-            picWrong->show();
-            countUp(state.numWrong);
-            break;
+    case CheckOutcome::EmptyAnswer: picWrong->show(); break;
+    case CheckOutcome::Correct:
+        picCorrect->show();
+        countUp(state.numCorrect);
+        break;
+    case CheckOutcome::Wrong:
+        picWrong->show();
+        countUp(state.numWrong);
+        break;
     }
 }
 

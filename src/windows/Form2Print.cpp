@@ -9,6 +9,7 @@ void Form2::cmdPrint_Click() {
     Platform& platform = program_.platform;
     Printer& printer = platform.printer();
     // A page that did not print is said so; nothing else changes.
-    if (!printSummary(printer, program_.Module1, [&] { return platform.todayText(); }, printWork))
+    if (!printSummary(
+            printer, program_.Module1, [&] { return platform.todayText(); }, printWork))
         platform.messageBox(printer.failureText());
 }

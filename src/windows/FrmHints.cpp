@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "hints/HintLoad.h"
 #include "hints/HintSteps.h"
@@ -60,8 +60,8 @@ void FrmHints::cmdUnload_Click() { program_.unloadHints(this); }
 void FrmHints::Form_Load() {
     // Nothing of the window shows before the load ends, so the layout can be worked out first.
     DrillState& drill = program_.Module1;
-    const HintLoad load = loadHints(drill.hintDivisor, drill.hintDividend, drill.digitsInside,
-                                    drill.wantRemainders);
+    const HintLoad load =
+        loadHints(drill.hintDivisor, drill.hintDividend, drill.digitsInside, drill.wantRemainders);
     // The design's placeholder digits never show.
     for (auto* labels : {&lblAnswer, &lbldividend, &lblMult, &lblSubtract})
         for (QLabel* label : *labels)
@@ -87,11 +87,11 @@ void FrmHints::Form_Load() {
 
 QLabel* FrmHints::stepLabel(HintLabel label, int16_t index) const {
     switch (label) {
-        case HintLabel::lblAnswer: return member(lblAnswer, index);
-        case HintLabel::lblMult: return member(lblMult, index);
-        case HintLabel::lblSubtract: return member(lblSubtract, index);
-        case HintLabel::lblBringDown: return member(lblBringDown, index);
-        case HintLabel::lblRemainder: return lblRemainder;
+    case HintLabel::lblAnswer: return member(lblAnswer, index);
+    case HintLabel::lblMult: return member(lblMult, index);
+    case HintLabel::lblSubtract: return member(lblSubtract, index);
+    case HintLabel::lblBringDown: return member(lblBringDown, index);
+    case HintLabel::lblRemainder: return lblRemainder;
     }
     throw RunTimeError("Invalid label");
 }

@@ -14,8 +14,7 @@
 #include "windows/Handlers.h"
 #include "windows/Program.h"
 
-FrmSetUp::FrmSetUp(Program& program)
-    : DesignedWindow(program.build.setUp), program_(program) {
+FrmSetUp::FrmSetUp(Program& program) : DesignedWindow(program.build.setUp), program_(program) {
     const Controls& c = controls();
     txtName = c.get<QLineEdit>("txtName");
     Option1 = c.get<QAbstractButton>("Option1");
@@ -36,14 +35,22 @@ FrmSetUp::FrmSetUp(Program& program)
 
 void FrmSetUp::cmdBeginPractice_Click() {
     DrillState& state = program_.Module1;
-    if (Option1->isChecked()) state.digitsOutside = 1;
-    if (Option2->isChecked()) state.digitsOutside = 2;
-    if (Option3->isChecked()) state.digitsOutside = 3;
-    if (Opt2->isChecked()) state.digitsInside = 2;
-    if (Opt3->isChecked()) state.digitsInside = 3;
-    if (Option4->isChecked()) state.digitsInside = 4;
-    if (Option5->isChecked()) state.digitsInside = 5;
-    if (Option6->isChecked()) state.digitsInside = 6;
+    if (Option1->isChecked())
+        state.digitsOutside = 1;
+    if (Option2->isChecked())
+        state.digitsOutside = 2;
+    if (Option3->isChecked())
+        state.digitsOutside = 3;
+    if (Opt2->isChecked())
+        state.digitsInside = 2;
+    if (Opt3->isChecked())
+        state.digitsInside = 3;
+    if (Option4->isChecked())
+        state.digitsInside = 4;
+    if (Option5->isChecked())
+        state.digitsInside = 5;
+    if (Option6->isChecked())
+        state.digitsInside = 6;
     state.wantRemainders = opoRemainder[1]->isChecked() ? 1 : 0;
 
     if (!lengthsChosen(state.digitsOutside, state.digitsInside)) {

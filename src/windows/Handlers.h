@@ -13,7 +13,8 @@ void runGuarded(Platform& platform, const std::function<void()>& body);
 
 // Connects a button's click to a handler of its window, run guarded.
 template <typename Window>
-void onClick(QAbstractButton* button, Window* window, void (Window::*handler)(), Platform& platform) {
+void onClick(QAbstractButton* button, Window* window, void (Window::*handler)(),
+             Platform& platform) {
     QObject::connect(button, &QAbstractButton::clicked, window, [window, handler, &platform] {
         runGuarded(platform, [window, handler] { (window->*handler)(); });
     });
@@ -29,8 +30,10 @@ bool keyHandled(Platform& platform, QEvent* event, Handler&& handler) {
 
 // Gives a text box its window's key handler (txtAnswer_KeyPress), run guarded by the box's guard.
 template <typename Window>
-void onKeyPress(QWidget* box, Window* window, void (Window::*handler)(int16_t&), Platform& platform) {
+void onKeyPress(QWidget* box, Window* window, void (Window::*handler)(int16_t&),
+                Platform& platform) {
     TextBoxGuard::setKeyHandler(box, [window, handler, &platform](QEvent* event) {
-        return keyHandled(platform, event, [window, handler](int16_t& key) { (window->*handler)(key); });
+        return keyHandled(platform, event,
+                          [window, handler](int16_t& key) { (window->*handler)(key); });
     });
 }

@@ -19,19 +19,15 @@ std::vector<int16_t> codesOf(const QString& text) {
 std::vector<int16_t> typedCharacters(const QKeyEvent& event) {
     const bool control = event.modifiers().testFlag(Qt::ControlModifier);
     switch (event.key()) {
-        // These move the focus or edit without typing a character.
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Delete:
-            return {};
-        // With Ctrl these type line feed and delete, which are no digits.
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return {control ? kKeyLineFeed : kKeyEnter};
-        case Qt::Key_Backspace:
-            return {control ? kKeyDelete : kKeyBackspace};
-        default:
-            return codesOf(event.text());
+    // These move the focus or edit without typing a character.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return {};
+    // With Ctrl these type line feed and delete, which are no digits.
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return {control ? kKeyLineFeed : kKeyEnter};
+    case Qt::Key_Backspace: return {control ? kKeyDelete : kKeyBackspace};
+    default: return codesOf(event.text());
     }
 }
 

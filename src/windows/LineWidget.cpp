@@ -13,6 +13,7 @@ LineWidget::LineWidget(QPoint from, QPoint to, int widthPixels, QWidget* parent)
 
 void LineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), width_, Qt::SolidLine, Qt::SquareCap));
+    painter.setPen(
+        QPen(palette().color(QPalette::WindowText), width_, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(from_ - pos(), to_ - pos());
 }

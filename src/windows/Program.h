@@ -36,7 +36,9 @@ public:
     // Discards the hint window and its variables; the next touch loads it afresh. A window
     // already unloaded and waiting to be deleted unloads nothing.
     void unloadHints(const FrmHints* which);
-    bool isLoadedHints(const FrmHints* which) const { return which != nullptr && which == frmHints_.get(); }
+    bool isLoadedHints(const FrmHints* which) const {
+        return which != nullptr && which == frmHints_.get();
+    }
 
 private:
     std::unique_ptr<FrmSetUp> frmSetUp_;

@@ -22,13 +22,11 @@ bool takesText(const QWidget* box) {
 
 bool carriesText(QEvent::Type type) {
     switch (type) {
-        case QEvent::InputMethod:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop:
-            return true;
-        default:
-            return false;
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: return true;
+    default: return false;
     }
 }
 

@@ -36,7 +36,10 @@ TEST(AnswerTextToNumber, OnlyPlainDigitStringsThatFitConvert) {
         EXPECT_EQ(textToNumber(c.text), c.value);
     }
     // An embedded NUL must not cut the text short.
-    EXPECT_EQ(textToNumber(std::string_view("1\0" "2", 3)), std::nullopt);
+    EXPECT_EQ(textToNumber(std::string_view("1\0"
+                                            "2",
+                                            3)),
+              std::nullopt);
 }
 
 struct Case {

@@ -22,10 +22,24 @@ TEST(KeyFilter, EverythingElseIsRefused) {
         int16_t code;
     };
     const Case cases[] = {
-        {"A", 'A'},  {"z", 'z'},  {"blank", 32}, {"minus", '-'}, {"plus", '+'},
-        {"point", '.'}, {"comma", ','}, {"slash before 0", '/'}, {"colon after 9", ':'},
-        {"Escape", 27}, {"Ctrl+V", 22}, {"Tab", 9}, {"line feed", kKeyLineFeed}, {"NUL", 0},
-        {"DEL", kKeyDelete}, {"Latin-1 letter", 0xE9}, {"minus one", -1}, {"most negative", -32768},
+        {"A", 'A'},
+        {"z", 'z'},
+        {"blank", 32},
+        {"minus", '-'},
+        {"plus", '+'},
+        {"point", '.'},
+        {"comma", ','},
+        {"slash before 0", '/'},
+        {"colon after 9", ':'},
+        {"Escape", 27},
+        {"Ctrl+V", 22},
+        {"Tab", 9},
+        {"line feed", kKeyLineFeed},
+        {"NUL", 0},
+        {"DEL", kKeyDelete},
+        {"Latin-1 letter", 0xE9},
+        {"minus one", -1},
+        {"most negative", -32768},
         {"largest", 32767},
     };
     for (const Case& c : cases) {
@@ -34,6 +48,8 @@ TEST(KeyFilter, EverythingElseIsRefused) {
     }
 }
 
-TEST(KeyFilter, RefusalText) { EXPECT_EQ(std::string(design::texts::kNotANumberMessage), "YOU MUST USE A NUMBER"); }
+TEST(KeyFilter, RefusalText) {
+    EXPECT_EQ(std::string(design::texts::kNotANumberMessage), "YOU MUST USE A NUMBER");
+}
 
 }  // namespace

@@ -49,10 +49,10 @@ TEST(Draw, MidValuesRoundDown) {
         int32_t expected;
     };
     const Case cases[] = {
-        {1, 0.5f, 5},       // 8 * 0.5 + 1 = 5 exactly
-        {2, 0.5f, 55},      // 90 * 0.5 + 10 = 55 exactly
-        {2, 0.999f, 99},    // 99.91 rounds down, never up to 100
-        {3, 0.25f, 325},    // 900 * 0.25 + 100
+        {1, 0.5f, 5},     // 8 * 0.5 + 1 = 5 exactly
+        {2, 0.5f, 55},    // 90 * 0.5 + 10 = 55 exactly
+        {2, 0.999f, 99},  // 99.91 rounds down, never up to 100
+        {3, 0.25f, 325},  // 900 * 0.25 + 100
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "n = " << c.n << ", r = " << c.r);
@@ -66,8 +66,13 @@ TEST(Draw, NonsenseArgumentsAreRunTimeErrors) {
         float r;
     };
     const Case cases[] = {
-        {0, 0.5f},  {-1, 0.5f}, {10, 0.0f}, {32767, 0.0f},
-        {2, 1.0f},  {2, -std::numeric_limits<float>::denorm_min()}, {2, 2.0f},
+        {0, 0.5f},
+        {-1, 0.5f},
+        {10, 0.0f},
+        {32767, 0.0f},
+        {2, 1.0f},
+        {2, -std::numeric_limits<float>::denorm_min()},
+        {2, 2.0f},
         {2, std::numeric_limits<float>::quiet_NaN()},
         {2, std::numeric_limits<float>::infinity()},
     };

@@ -61,7 +61,8 @@ TEST(Question, InvariantsHoldForEveryAcceptedShape) {
                 for (const float r2 : grid) {
                     const int32_t draw = nDigitDraw(inside, r2);
                     for (const int16_t mode : {int16_t{0}, int16_t{1}}) {
-                        SCOPED_TRACE(testing::Message() << divisor << " into " << draw << ", mode " << mode);
+                        SCOPED_TRACE(testing::Message()
+                                     << divisor << " into " << draw << ", mode " << mode);
                         const Question q = poseQuestion(divisor, draw, mode);
                         EXPECT_EQ(q.Quote, draw / divisor);
                         EXPECT_EQ(q.dividend, divisor * q.Quote + q.expectedRemainder);

@@ -2,9 +2,9 @@
 
 #include <cctype>
 
+#include "drill/SummaryPage.h"
 #include "support/PageLines.h"
 #include "support/RecordingPrinter.h"
-#include "drill/SummaryPage.h"
 
 namespace {
 
@@ -23,7 +23,11 @@ struct Counts {
 std::vector<std::string> expectedPage(const std::string& name, const std::string& date, Counts n) {
     auto num = [](int v) { return " " + std::to_string(v); };
     return {
-        "", "", "", "", "",
+        "",
+        "",
+        "",
+        "",
+        "",
         blanks(11) + name + blanks(12) + date,
         "",
         blanks(11) + "Number of Questions" + blanks(5) + num(n.questions),
@@ -48,7 +52,8 @@ DrillState stateWith(const std::string& name, Counts n) {
     return s;
 }
 
-void expectSameLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
+void expectSameLines(const std::vector<std::string>& actual,
+                     const std::vector<std::string>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ("[" + actual[i] + "]", "[" + expected[i] + "]") << "line " << i + 1;
@@ -118,13 +123,12 @@ TEST(SummaryPage, PrinterOperationsInOrder) {
         return std::string("d");
     };
     printSummary(printer, stateWith("Mia", {3, 2, 1, 4, 2, 5}), today, press);
-    EXPECT_EQ(printer.calls, (std::vector<std::string>{"fontName Comic Sans MS", "fontSize 20", "today",
-                                                       "print 1", "print 3", "endDoc"}));
+    EXPECT_EQ(printer.calls, (std::vector<std::string>{"fontName Comic Sans MS", "fontSize 20",
+                                                       "today", "print 1", "print 3", "endDoc"}));
     const auto& second = printer.jobs.at(0).at(1);
-    EXPECT_EQ(second, (std::vector<std::string>{
-                          "           Number of Hints          4\r\n",
-                          "           Number of digits outside  2\r\n",
-                          "           Number of digits inside  5\r\n"}));
+    EXPECT_EQ(second, (std::vector<std::string>{"           Number of Hints          4\r\n",
+                                                "           Number of digits outside  2\r\n",
+                                                "           Number of digits inside  5\r\n"}));
 }
 
 TEST(SummaryPage, PressSetsItsFourVariables) {
@@ -145,7 +149,11 @@ TEST(SummaryPage, PressSetsItsFourVariables) {
 }
 
 TEST(SummaryPage, LabelsKeepTheirBlanks) {
-    struct Label { const char* text; size_t length; const char* words; };
+    struct Label {
+        const char* text;
+        size_t length;
+        const char* words;
+    };
     const Label labels[] = {
         {summary::questionsLabel, 35, "Number of Questions"},
         {summary::correctLabel, 35, "Number Correct"},
@@ -184,9 +192,12 @@ TEST(SummaryPage, TwoPressesGiveTwoJobsWithTheSameLayout) {
     ASSERT_TRUE(printSummary(printer, state, on("04/07/2025"), press));
 
     ASSERT_EQ(printer.jobs.size(), 2u);
-    expectSameLines(pageLines(printer.jobs[0]), expectedPage("Mia", "03/07/2025", {2, 1, 1, 0, 2, 5}));
-    expectSameLines(pageLines(printer.jobs[1]), expectedPage("Mia", "04/07/2025", {3, 2, 1, 1, 2, 5}));
-    EXPECT_EQ(printer.jobs[1].size(), 2u) << "the second job holds only its own two print operations";
+    expectSameLines(pageLines(printer.jobs[0]),
+                    expectedPage("Mia", "03/07/2025", {2, 1, 1, 0, 2, 5}));
+    expectSameLines(pageLines(printer.jobs[1]),
+                    expectedPage("Mia", "04/07/2025", {3, 2, 1, 1, 2, 5}));
+    EXPECT_EQ(printer.jobs[1].size(), 2u)
+        << "the second job holds only its own two print operations";
 }
 
 TEST(SummaryPage, LevelChangeShowsNewDigitCountsAndCountsGoOn) {
@@ -210,14 +221,17 @@ TEST(SummaryPage, FailedEndOfDocumentIsPassedOn) {
 }
 
 TEST(PrintedLines, LineBreaksAndTheEndOfTheOperation) {
-    struct Case { std::vector<std::string> items; std::vector<std::string> lines; };
+    struct Case {
+        std::vector<std::string> items;
+        std::vector<std::string> lines;
+    };
     const Case cases[] = {
         {{"abc"}, {"abc"}},
-        {{"abc\r\n"}, {"abc", ""}},                 // a text ending in a break leaves an empty line
+        {{"abc\r\n"}, {"abc", ""}},  // a text ending in a break leaves an empty line
         {{"a\r\nb"}, {"a", "b"}},
-        {{"a", "b", "c"}, {"abc"}},                 // the separator adds no space
+        {{"a", "b", "c"}, {"abc"}},  // the separator adds no space
         {{"a\r\n", "b\r\n"}, {"a", "b", ""}},
-        {{"a\nb\rc"}, {"a", "b", "c"}},             // a lone LF or CR breaks the line too
+        {{"a\nb\rc"}, {"a", "b", "c"}},  // a lone LF or CR breaks the line too
         {{"\r\n\r\n"}, {"", "", ""}},
         {{""}, {""}},
         {{}, {""}},

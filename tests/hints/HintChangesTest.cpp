@@ -59,17 +59,23 @@ TEST(HintChanges, MoreColumnsBringDownTheZerosAboveTheLoadedLength) {
     HintSession s(12, 156, 3);
     s.drill.digitsInside = 6;
     s.press(24);
-    EXPECT_EQ(s.labels.answer, (std::array<std::string, kColumnLabels>{"0", "0", "8", "3", "4", "6"}));
-    EXPECT_EQ(s.labels.bringDown, (std::array<std::string, kBringDownLabels>{"0", "0", "1", "5", "6"}));
+    EXPECT_EQ(s.labels.answer,
+              (std::array<std::string, kColumnLabels>{"0", "0", "8", "3", "4", "6"}));
+    EXPECT_EQ(s.labels.bringDown,
+              (std::array<std::string, kBringDownLabels>{"0", "0", "1", "5", "6"}));
     EXPECT_EQ(s.labels.remainder, "4");
     expectClosingPress(s);
 }
 
 TEST(HintChanges, ColumnsCutToTheCurrentColumnOrBelowCloseAtTheNextPress) {
-    struct Case { int pressesBefore; int16_t newColumns; };
+    struct Case {
+        int pressesBefore;
+        int16_t newColumns;
+    };
     for (const Case c : {Case{4, 1}, Case{6, 1}, Case{6, 0}, Case{1, 0}, Case{9, 2}, Case{2, -5},
                          Case{2, SHRT_MIN}}) {
-        SCOPED_TRACE(testing::Message() << c.pressesBefore << " presses, then " << c.newColumns << " columns");
+        SCOPED_TRACE(testing::Message()
+                     << c.pressesBefore << " presses, then " << c.newColumns << " columns");
         HintSession s(12, 156, 3);
         s.press(c.pressesBefore);
         s.drill.digitsInside = c.newColumns;
@@ -94,14 +100,19 @@ TEST(HintChanges, MoreColumnsAfterTheRemainderGoOnFromItsWorkingNumber) {
 
 TEST(HintChanges, ResultsThatLeaveThirtyTwoBitsCloseTheWindowWithoutWrapping) {
     // Negative divisors come from no question; they reach the limits that a huge one cannot.
-    struct Case { const char* what; int32_t dividend; int pressesBefore; int32_t newDivisor; };
+    struct Case {
+        const char* what;
+        int32_t dividend;
+        int pressesBefore;
+        int32_t newDivisor;
+    };
     for (const Case c : {
-             Case{"product", 823, 1, INT32_MAX},                        // 2 x 2147483647
+             Case{"product", 823, 1, INT32_MAX},  // 2 x 2147483647
              Case{"product inside the difference", 823, 2, INT32_MAX},
-             Case{"difference", 156, 6, -INT32_MAX},                   // 15 + 2147483647
+             Case{"difference", 156, 6, -INT32_MAX},  // 15 + 2147483647
              Case{"product inside the bring down", 823, 3, INT32_MAX},
-             Case{"difference times ten", 156, 7, INT32_MAX},           // -2147483632 x 10
-             Case{"plus the digit brought down", 158, 7, -214748349},   // 2147483640 + 8
+             Case{"difference times ten", 156, 7, INT32_MAX},          // -2147483632 x 10
+             Case{"plus the digit brought down", 158, 7, -214748349},  // 2147483640 + 8
          }) {
         SCOPED_TRACE(c.what);
         HintSession s(c.dividend == 823 ? 4 : 12, c.dividend, 3);
@@ -136,7 +147,9 @@ TEST(HintChanges, AQuotientBeyondThirtyTwoBitsClosesTheWindow) {
     EXPECT_EQ(state.quotientDigits[0], 0);
 
     drill.hintDivisor = 1;  // the same working number divided by 1 still fits
-    EXPECT_EQ(std::get<CaptionWrite>(showNextStep(state, drill.digitsInside, drill.hintDivisor)[3]).text, "-2147483648");
+    EXPECT_EQ(
+        std::get<CaptionWrite>(showNextStep(state, drill.digitsInside, drill.hintDivisor)[3]).text,
+        "-2147483648");
 }
 
 TEST(HintChanges, BringDownEndsAtTheColumnCountItIsGiven) {

@@ -56,7 +56,8 @@ struct FakeHintLabels : HintView {
 
     // The bordered step words, left to right, joined by "+".
     std::string borderedWords() const {
-        static const char* const words[kStepWords] = {"Divide ", "Multiply", "Subtract", "Bring Down"};
+        static const char* const words[kStepWords] = {"Divide ", "Multiply", "Subtract",
+                                                      "Bring Down"};
         std::string joined;
         for (size_t i = 0; i < bordered.size(); ++i)
             if (bordered[i])
@@ -77,7 +78,8 @@ struct HintSession {
         drill.hintDividend = dividend;
         drill.digitsInside = digitsInside;
         drill.wantRemainders = 1;
-        load = loadHints(drill.hintDivisor, drill.hintDividend, drill.digitsInside, drill.wantRemainders);
+        load = loadHints(drill.hintDivisor, drill.hintDividend, drill.digitsInside,
+                         drill.wantRemainders);
         state = load.state;
     }
 
@@ -97,7 +99,7 @@ inline const PressEffects closingEffects{ZerosVisibility{false}, CloseWindow{}};
 
 // One press as the window shows it afterwards.
 struct PressRow {
-    int press;  // counted from the load, for the failure message
+    int press;        // counted from the load, for the failure message
     HintLabel label;  // the one caption the press writes
     int16_t member;
     const char* text;

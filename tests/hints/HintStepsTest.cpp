@@ -51,12 +51,15 @@ TEST(HintSteps, ZeroInTheMiddleAndARemainder) {
 
 TEST(HintSteps, EachPressHidesTheNoteFirstAndMovesTheBorderBeforeWriting) {
     HintSession s(12, 156, 3);
-    EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, BorderChange{StepWord::kBringDown, false},
-                                       BorderChange{StepWord::kDivide, true}, CaptionWrite{L::lblAnswer, 0, "0"},
-                                       ZerosVisibility{true}}));
+    EXPECT_EQ(s.press(),
+              (PressEffects{ZerosVisibility{false}, BorderChange{StepWord::kBringDown, false},
+                            BorderChange{StepWord::kDivide, true},
+                            CaptionWrite{L::lblAnswer, 0, "0"}, ZerosVisibility{true}}));
     s.press(2);
-    EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, BorderChange{StepWord::kSubtract, false},
-                                       BorderChange{StepWord::kBringDown, true}, CaptionWrite{L::lblBringDown, 0, "5"}}));
+    EXPECT_EQ(s.press(),
+              (PressEffects{ZerosVisibility{false}, BorderChange{StepWord::kSubtract, false},
+                            BorderChange{StepWord::kBringDown, true},
+                            CaptionWrite{L::lblBringDown, 0, "5"}}));
     s.press(7);
     EXPECT_EQ(s.press(), (PressEffects{ZerosVisibility{false}, RemainderCopy{2}}));
     EXPECT_EQ(s.labels.writes, (std::vector<CaptionWrite>{{L::lblRemainder, 0, "0"}}));
@@ -76,11 +79,17 @@ TEST(HintSteps, TheLastColumnEndsAtColumnNWithDivideDue) {
     EXPECT_EQ(s.state.stepColumn, 3);
     EXPECT_EQ(s.state.doneColumn, 2);
     EXPECT_EQ(s.state.stepPhase, StepPhase::kDivide);
-    EXPECT_EQ(s.state.quotientDigits, (std::array<int32_t, kLastDigitEntry + 1>{0, 1, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(s.state.quotientDigits,
+              (std::array<int32_t, kLastDigitEntry + 1>{0, 1, 3, 0, 0, 0, 0}));
 }
 
 TEST(HintSteps, EveryLengthTakesFourPressesAColumnAndSpellsTheQuotient) {
-    struct Case { int32_t divisor, dividend; int16_t n; const char* quotient; const char* remainder; };
+    struct Case {
+        int32_t divisor, dividend;
+        int16_t n;
+        const char* quotient;
+        const char* remainder;
+    };
     for (const Case c : {Case{7, 98, 2, "14", "0"}, Case{3, 1000, 4, "0333", "1"},
                          Case{456, 98765, 5, "00216", "269"}, Case{999, 999999, 6, "001001", "0"},
                          Case{7, 123456, 6, "017636", "4"}}) {

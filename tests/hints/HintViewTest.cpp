@@ -6,7 +6,8 @@ namespace {
 
 TEST(HintView, NothingIsTouchedAfterTheWindowUnloads) {
     FakeHintLabels labels;
-    applyPress({CloseWindow{}, CaptionWrite{HintLabel::lblAnswer, 0, "9"}, ZerosVisibility{true}}, labels);
+    applyPress({CloseWindow{}, CaptionWrite{HintLabel::lblAnswer, 0, "9"}, ZerosVisibility{true}},
+               labels);
     EXPECT_TRUE(labels.closed);
     EXPECT_EQ(labels.answer[0], "");
     EXPECT_FALSE(labels.zerosVisible);

@@ -10,7 +10,8 @@ namespace {
 void reportOnceRunning() {
     QTimer::singleShot(0, [] {
         for (const QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible()) std::printf("window: %s\n", qUtf8Printable(window->windowTitle()));
+            if (window->isVisible())
+                std::printf("window: %s\n", qUtf8Printable(window->windowTitle()));
         std::printf("name: %s\nversion: %s\norganisation: %s\ndesktop entry: %s\n",
                     qUtf8Printable(QCoreApplication::applicationName()),
                     qUtf8Printable(QCoreApplication::applicationVersion()),

@@ -19,7 +19,8 @@ constexpr int pollMs = 20;
 constexpr char printerName[] = "fake";
 
 std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return text;
 }
 
@@ -79,7 +80,8 @@ void put16(std::string& out, uint32_t v) {
     out += char(v & 0xff);
 }
 
-void putAttribute(std::string& out, unsigned char tag, const std::string& name, const std::string& value) {
+void putAttribute(std::string& out, unsigned char tag, const std::string& name,
+                  const std::string& value) {
     out += char(tag);
     put16(out, uint32_t(name.size()));
     out += name;
@@ -118,12 +120,11 @@ std::string ippAnswer(const IppRequest& request, const std::string& host, int jo
         putAttribute(out, 0x45, "job-uri", "ipp://" + host + "/jobs/" + std::to_string(job));
         putAttribute(out, 0x23, "job-state", integer(3));
         break;
-    default:
-        break;
+    default: break;
     }
     out += char(0x03);
-    return "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " + std::to_string(out.size()) +
-           "\r\n\r\n" + out;
+    return "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: " +
+           std::to_string(out.size()) + "\r\n\r\n" + out;
 }
 
 }  // namespace
@@ -142,7 +143,8 @@ FakePrintService::FakePrintService(Policy policy) : policy_(std::move(policy)) {
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+    if (listener_ < 0 ||
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(listener_, 16) != 0 ||
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         if (listener_ >= 0)

@@ -48,7 +48,8 @@ public:
     double press() {
         const Timed timed = timedPress();
         if (!timed.printed) {
-            std::fprintf(stderr, "the press did not print after %.1f ms: %s\n", timed.ms, printer_.failureText().c_str());
+            std::fprintf(stderr, "the press did not print after %.1f ms: %s\n", timed.ms,
+                         printer_.failureText().c_str());
             std::exit(EXIT_FAILURE);
         }
         return timed.ms;
@@ -57,7 +58,8 @@ public:
     struct Timed {
         bool printed = false;
         double ms = 0;
-        double longestGapMs = 0;  // between two turns of the event loop, from the press to its answer
+        double longestGapMs =
+            0;  // between two turns of the event loop, from the press to its answer
     };
 
     // One press with a timer turning every millisecond beside it.
@@ -68,16 +70,17 @@ public:
         qint64 last = 0;
         const auto gap = [&] {
             const qint64 now = timer.nsecsElapsed();
-            timed.longestGapMs = std::max(timed.longestGapMs, static_cast<double>(now - last) / 1e6);
+            timed.longestGapMs =
+                std::max(timed.longestGapMs, static_cast<double>(now - last) / 1e6);
             last = now;
         };
         QTimer tick;
         tick.setTimerType(Qt::PreciseTimer);
         QObject::connect(&tick, &QTimer::timeout, gap);
         tick.start(1);
-        timed.printed = printSummary(printer_, state_, [] {
-            return QDate::currentDate().toString(Qt::ISODate).toStdString();
-        }, work_);
+        timed.printed = printSummary(
+            printer_, state_,
+            [] { return QDate::currentDate().toString(Qt::ISODate).toStdString(); }, work_);
         gap();
         timed.ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         return timed;
@@ -85,7 +88,8 @@ public:
 
     // Until every job has printed, and a little longer so the service is idle again.
     void waitUntilIdle() const {
-        for (int i = 0; i < 600 && !lines({QStringLiteral("-o"), QLatin1String(queue)}).isEmpty(); ++i)
+        for (int i = 0; i < 600 && !lines({QStringLiteral("-o"), QLatin1String(queue)}).isEmpty();
+             ++i)
             QThread::msleep(10);
         QThread::msleep(20);
     }
@@ -94,8 +98,9 @@ public:
     // is asked only between the timed runs.
     int keptHistory() const {
         waitUntilIdle();
-        return static_cast<int>(lines({QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"),
-                                       QLatin1String(queue)}).size());
+        return static_cast<int>(lines({QStringLiteral("-W"), QStringLiteral("completed"),
+                                       QStringLiteral("-o"), QLatin1String(queue)})
+                                    .size());
     }
 
     void forgetHistory() const {
@@ -104,7 +109,8 @@ public:
 
 private:
     QStringList lines(const QStringList& lpstatArgs) const {
-        return scheduler_.cupsTool(QStringLiteral("lpstat"), lpstatArgs).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return scheduler_.cupsTool(QStringLiteral("lpstat"), lpstatArgs)
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
     const PrivateScheduler& scheduler_;
@@ -155,8 +161,10 @@ int main(int argc, char** argv) {
 
     const double emptyMedian = median(empty);
     const double fullMedian = median(full);
-    std::printf("median of %d presses, %3d jobs kept: %6.2f ms\n", timedPresses, historyAfterForgetting, emptyMedian);
-    std::printf("median of %d presses, %3d jobs kept: %6.2f ms\n", timedPresses, historyBefore, fullMedian);
+    std::printf("median of %d presses, %3d jobs kept: %6.2f ms\n", timedPresses,
+                historyAfterForgetting, emptyMedian);
+    std::printf("median of %d presses, %3d jobs kept: %6.2f ms\n", timedPresses, historyBefore,
+                fullMedian);
     std::printf("ratio of the two medians: %.2f\n", fullMedian / emptyMedian);
 
     // The idle scheduler beside a service that takes the connection and never answers.
@@ -183,8 +191,11 @@ int main(int argc, char** argv) {
             took.push_back(timed.ms);
             gaps.push_back(timed.longestGapMs);
         }
-        std::printf("%s, %d presses: median press %7.2f ms, longest wait of the event loop %5.2f ms, %d printed\n",
-                    name, servicePresses, median(took), *std::max_element(gaps.begin(), gaps.end()), printed);
+        std::printf(
+            "%s, %d presses: median press %7.2f ms, longest wait of the event loop %5.2f ms, %d "
+            "printed\n",
+            name, servicePresses, median(took), *std::max_element(gaps.begin(), gaps.end()),
+            printed);
     }
     return EXIT_SUCCESS;
 }

@@ -39,7 +39,8 @@ TEST(PrintLibrary, MissingOrBrokenLibraryIsSaidAtThePress) {
         SummaryPress press;
         EXPECT_FALSE(printSummary(printer, someState(), today, press)) << library;
         EXPECT_EQ(printer.failureText(),
-                  "The summary could not be printed: the printing software on this computer is missing or damaged.")
+                  "The summary could not be printed: the printing software on this computer is "
+                  "missing or damaged.")
             << library;
     }
 }
@@ -56,7 +57,8 @@ TEST(PrintLibrary, LoadedByTheFirstPressNotAtStartUp) {
 
     SummaryPress press;
     EXPECT_FALSE(printSummary(platform.printer(), someState(), today, press));
-    EXPECT_EQ(platform.printer().failureText(), "The summary could not be printed: the print service does not answer.");
+    EXPECT_EQ(platform.printer().failureText(),
+              "The summary could not be printed: the print service does not answer.");
     EXPECT_TRUE(cupsLibraryIsLoaded());
     qunsetenv("CUPS_SERVER");
 }

@@ -8,7 +8,8 @@ QString findTool(const QString& name) {
     const QString onPath = QStandardPaths::findExecutable(name);
     if (!onPath.isEmpty())
         return onPath;
-    return QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+    return QStandardPaths::findExecutable(
+        name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
 }
 
 QString runTool(const QString& program, const QStringList& args, int* exitCode,
@@ -51,8 +52,9 @@ PrivateScheduler::PrivateScheduler(bool keepHistory)
         return;
     }
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
-    cupsd_.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"), path(QStringLiteral("cupsd.conf")),
-                         QStringLiteral("-s"), path(QStringLiteral("cups-files.conf"))});
+    cupsd_.start(cupsd,
+                 {QStringLiteral("-f"), QStringLiteral("-c"), path(QStringLiteral("cupsd.conf")),
+                  QStringLiteral("-s"), path(QStringLiteral("cups-files.conf"))});
     if (!cupsd_.waitForStarted(10000)) {
         failure_ = "cupsd could not be started: " + cupsd_.errorString().toStdString();
         return;
@@ -64,7 +66,8 @@ PrivateScheduler::PrivateScheduler(bool keepHistory)
             return;
         QThread::msleep(50);
     }
-    failure_ = "the private cupsd did not come up: " + QString::fromLocal8Bit(cupsd_.readAll()).toStdString();
+    failure_ = "the private cupsd did not come up: " +
+               QString::fromLocal8Bit(cupsd_.readAll()).toStdString();
 }
 
 PrivateScheduler::~PrivateScheduler() {
@@ -88,9 +91,13 @@ QString PrivateScheduler::cupsTool(const QString& name, const QStringList& args,
 }
 
 bool PrivateScheduler::addQueue(const QString& name, const QStringList& options) const {
-    QStringList args = {QStringLiteral("-p"), name, QStringLiteral("-E"),
-                        QStringLiteral("-v"), QStringLiteral("file:///dev/null"),
-                        QStringLiteral("-m"), QStringLiteral("raw")};
+    QStringList args = {QStringLiteral("-p"),
+                        name,
+                        QStringLiteral("-E"),
+                        QStringLiteral("-v"),
+                        QStringLiteral("file:///dev/null"),
+                        QStringLiteral("-m"),
+                        QStringLiteral("raw")};
     for (const QString& option : options)
         args << QStringLiteral("-o") << option;
     int rc = -1;

@@ -59,32 +59,34 @@ DrillState pressState(int press) {
 std::vector<std::string> expectedWords(int press) {
     const DrillState s = pressState(press);
     return toStd({QStringLiteral("Mia Lund %1").arg(QLatin1String(dateText)),
-            QStringLiteral("Number of Questions %1").arg(s.numQuestions),
-            QStringLiteral("Number Correct %1").arg(s.numCorrect),
-            QStringLiteral("Number Wrong %1").arg(s.numWrong),
-            QStringLiteral("Number of Hints %1").arg(s.numHints),
-            QStringLiteral("Number of digits outside %1").arg(s.digitsOutside),
-            QStringLiteral("Number of digits inside %1").arg(s.digitsInside)});
+                  QStringLiteral("Number of Questions %1").arg(s.numQuestions),
+                  QStringLiteral("Number Correct %1").arg(s.numCorrect),
+                  QStringLiteral("Number Wrong %1").arg(s.numWrong),
+                  QStringLiteral("Number of Hints %1").arg(s.numHints),
+                  QStringLiteral("Number of digits outside %1").arg(s.digitsOutside),
+                  QStringLiteral("Number of digits inside %1").arg(s.digitsInside)});
 }
 
 // Runs `presses` presses of Print Summary in a child and returns one report line per press.
-std::vector<std::string> pressInChild(const QString& cupsServer, const QString& workDir, int presses,
-                                      const QString& cupsLibrary = QLatin1String(kCupsLibraryName)) {
+std::vector<std::string> pressInChild(
+    const QString& cupsServer, const QString& workDir, int presses,
+    const QString& cupsLibrary = QLatin1String(kCupsLibraryName)) {
     const QString reportPath = workDir + QStringLiteral("/report.txt");
     QFile::remove(reportPath);
     int rc = -1;
-    const QString output = runTool(
-        QCoreApplication::applicationFilePath(),
-        {QStringLiteral("--gtest_filter=") + QLatin1String(childTest), QStringLiteral("--gtest_also_run_disabled_tests")},
-        &rc,
-        {{QStringLiteral("CUPS_SERVER"), cupsServer},
-         {QStringLiteral("HOME"), workDir},  // no lpoptions of the machine's user
-         {QStringLiteral("PRINTER"), std::nullopt},
-         {QStringLiteral("LPDEST"), std::nullopt},
-         {QStringLiteral("VARNEL_PRINT_REPORT"), reportPath},
-         {QStringLiteral("VARNEL_PRINT_PRESSES"), QString::number(presses)},
-         {QStringLiteral("VARNEL_PRINT_LIBRARY"), cupsLibrary}},
-        120000);
+    const QString output =
+        runTool(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=") + QLatin1String(childTest),
+                 QStringLiteral("--gtest_also_run_disabled_tests")},
+                &rc,
+                {{QStringLiteral("CUPS_SERVER"), cupsServer},
+                 {QStringLiteral("HOME"), workDir},  // no lpoptions of the machine's user
+                 {QStringLiteral("PRINTER"), std::nullopt},
+                 {QStringLiteral("LPDEST"), std::nullopt},
+                 {QStringLiteral("VARNEL_PRINT_REPORT"), reportPath},
+                 {QStringLiteral("VARNEL_PRINT_PRESSES"), QString::number(presses)},
+                 {QStringLiteral("VARNEL_PRINT_LIBRARY"), cupsLibrary}},
+                120000);
     EXPECT_EQ(rc, 0) << output.toStdString();
     QFile report(reportPath);
     if (!report.open(QIODevice::ReadOnly))
@@ -103,7 +105,8 @@ TEST(QtPrinterChild, DISABLED_PressesOnTheDefaultPrinter) {
     SummaryPress press;
     const int presses = qEnvironmentVariableIntValue("VARNEL_PRINT_PRESSES");
     for (int i = 1; i <= presses; ++i) {
-        const bool printed = printSummary(printer, pressState(i), [] { return std::string(dateText); }, press);
+        const bool printed = printSummary(
+            printer, pressState(i), [] { return std::string(dateText); }, press);
         report.write(printed ? printedReport : printer.failureText().c_str());
         report.write("\n");
     }
@@ -113,7 +116,8 @@ TEST(QtPrinterNoService, NoSchedulerIsSaidPlainly) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     EXPECT_EQ(pressInChild(dir.filePath(QStringLiteral("nobody.sock")), dir.path(), 1),
-              std::vector<std::string>{"The summary could not be printed: the print service does not answer."});
+              std::vector<std::string>{
+                  "The summary could not be printed: the print service does not answer."});
 }
 
 std::unique_ptr<PrivateScheduler>& sharedScheduler() {
@@ -137,11 +141,12 @@ protected:
             shared = std::make_unique<PrivateScheduler>(false);
             if (shared->failure().empty()) {
                 int rc = -1;
-                EXPECT_TRUE(shared->addQueue(QLatin1String(keepingQueue),
-                                             {QStringLiteral("job-hold-until-default=indefinite")}) &&
-                            shared->addQueue(QLatin1String(forgettingQueue)) &&
-                            shared->addQueue(QLatin1String(refusingQueue)) &&
-                            shared->addQueue(QLatin1String(pausedQueue)))
+                EXPECT_TRUE(
+                    shared->addQueue(QLatin1String(keepingQueue),
+                                     {QStringLiteral("job-hold-until-default=indefinite")}) &&
+                    shared->addQueue(QLatin1String(forgettingQueue)) &&
+                    shared->addQueue(QLatin1String(refusingQueue)) &&
+                    shared->addQueue(QLatin1String(pausedQueue)))
                     << "the queues could not be set up";
                 shared->cupsTool(QStringLiteral("cupsreject"), {QLatin1String(refusingQueue)}, &rc);
                 EXPECT_EQ(rc, 0) << "the refusing queue still accepts jobs";
@@ -169,13 +174,16 @@ protected:
         const QString out = scheduler().cupsTool(QStringLiteral("lpadmin"), args, &rc);
         ASSERT_EQ(rc, 0) << out.toStdString();
     }
-    static void makeDefault(const char* queue) { lpadmin({QStringLiteral("-d"), QLatin1String(queue)}); }
+    static void makeDefault(const char* queue) {
+        lpadmin({QStringLiteral("-d"), QLatin1String(queue)});
+    }
 
     // The documents the scheduler holds, one per job, oldest first.
     static QStringList jobDocuments() {
         QDir spool(scheduler().path(QStringLiteral("spool")));
         QStringList docs;
-        for (const QString& name : spool.entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name))
+        for (const QString& name :
+             spool.entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name))
             docs << spool.filePath(name);
         return docs;
     }
@@ -188,7 +196,8 @@ protected:
     // Ids of the jobs queued on the queue in the log's text.
     static std::set<int> jobsQueuedOn(const QString& logText, const char* queue) {
         std::set<int> jobs;
-        const QRegularExpression queued(QStringLiteral("\\[Job (\\d+)\\] Queued on \"%1\"").arg(QLatin1String(queue)));
+        const QRegularExpression queued(
+            QStringLiteral("\\[Job (\\d+)\\] Queued on \"%1\"").arg(QLatin1String(queue)));
         for (auto it = queued.globalMatch(logText); it.hasNext();)
             jobs.insert(it.next().captured(1).toInt());
         return jobs;
@@ -210,8 +219,9 @@ protected:
 
     static QString documentText(const QString& document) {
         int rc = -1;
-        const QString text = runTool(findTool(QStringLiteral("pdftotext")),
-                                     {QStringLiteral("-layout"), document, QStringLiteral("-")}, &rc);
+        const QString text =
+            runTool(findTool(QStringLiteral("pdftotext")),
+                    {QStringLiteral("-layout"), document, QStringLiteral("-")}, &rc);
         EXPECT_EQ(rc, 0) << text.toStdString();
         return text;
     }
@@ -229,7 +239,8 @@ protected:
 TEST_F(QtPrinterCups, EachPressArrivesAsOneJobWithItsPage) {
     makeDefault(keepingQueue);
     const QStringList before = jobDocuments();
-    EXPECT_EQ(pressInChild(socket(), workDir(), 2), (std::vector<std::string>{printedReport, printedReport}));
+    EXPECT_EQ(pressInChild(socket(), workDir(), 2),
+              (std::vector<std::string>{printedReport, printedReport}));
 
     const QStringList docs = jobDocuments();
     ASSERT_EQ(docs.size(), before.size() + 2) << "one job per end of the document";
@@ -257,7 +268,8 @@ TEST_F(QtPrinterCups, NameAndDateStandApartOnOneLine) {
 TEST_F(QtPrinterCups, QueueWithoutHistoryPrintsEveryPressAndSaysNothing) {
     makeDefault(forgettingQueue);
     const std::set<int> before = jobsQueuedOn(log(), forgettingQueue);
-    EXPECT_EQ(pressInChild(socket(), workDir(), 2), (std::vector<std::string>{printedReport, printedReport}));
+    EXPECT_EQ(pressInChild(socket(), workDir(), 2),
+              (std::vector<std::string>{printedReport, printedReport}));
 
     std::set<int> jobs = jobsQueuedOn(log(), forgettingQueue);
     for (int job : before)
@@ -270,8 +282,9 @@ TEST_F(QtPrinterCups, QueueThatRefusesJobsIsSaidAndTakesNone) {
     makeDefault(refusingQueue);
     const QStringList before = jobDocuments();
     const QString logBefore = log();
-    EXPECT_EQ(pressInChild(socket(), workDir(), 1),
-              std::vector<std::string>{"The summary could not be printed: the printer refuses jobs."});
+    EXPECT_EQ(
+        pressInChild(socket(), workDir(), 1),
+        std::vector<std::string>{"The summary could not be printed: the printer refuses jobs."});
     EXPECT_EQ(jobDocuments(), before);
     EXPECT_EQ(jobsQueuedOn(log(), refusingQueue), jobsQueuedOn(logBefore, refusingQueue));
 }
@@ -285,8 +298,10 @@ TEST_F(QtPrinterCups, PausedQueueHoldsTheJobAndSaysNothing) {
     for (int job : before)
         jobs.erase(job);
     ASSERT_EQ(jobs.size(), 1u) << "one job per press";
-    const QString waiting = scheduler().cupsTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), QLatin1String(pausedQueue)});
-    EXPECT_TRUE(waiting.contains(QStringLiteral("%1-%2").arg(QLatin1String(pausedQueue)).arg(*jobs.begin())))
+    const QString waiting = scheduler().cupsTool(
+        QStringLiteral("lpstat"), {QStringLiteral("-o"), QLatin1String(pausedQueue)});
+    EXPECT_TRUE(waiting.contains(
+        QStringLiteral("%1-%2").arg(QLatin1String(pausedQueue)).arg(*jobs.begin())))
         << waiting.toStdString();
 }
 
@@ -296,7 +311,8 @@ TEST_F(QtPrinterCups, NoDefaultQueueIsSaidPlainly) {
     lpadmin({QStringLiteral("-d"), QStringLiteral("gone")});
     lpadmin({QStringLiteral("-x"), QStringLiteral("gone")});
     EXPECT_EQ(pressInChild(socket(), workDir(), 1),
-              std::vector<std::string>{"The summary could not be printed: no default printer is set up."});
+              std::vector<std::string>{
+                  "The summary could not be printed: no default printer is set up."});
 }
 
 }  // namespace

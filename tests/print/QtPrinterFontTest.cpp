@@ -16,7 +16,8 @@ TEST(QtPrinterFont, SizeThatCannotBeSetFailsTheDocument) {
         printer.setFontSize(size);
         printer.print({"text"});
         EXPECT_FALSE(printer.endDoc()) << size;
-        EXPECT_EQ(printer.failureText(), "The summary could not be printed: the font size is not valid.")
+        EXPECT_EQ(printer.failureText(),
+                  "The summary could not be printed: the font size is not valid.")
             << size;
     }
 }

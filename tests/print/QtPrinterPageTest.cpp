@@ -36,19 +36,23 @@ Page readPage(const std::string& pdf, const QTemporaryDir& dir) {
     file.write(pdf.data(), qint64(pdf.size()));
     file.close();
     int rc = -1;
-    const QString xml =
-        runTool(findTool(QStringLiteral("pdftotext")), {QStringLiteral("-bbox"), QStringLiteral("-l"),
-                                                        QStringLiteral("1"), path, QStringLiteral("-")}, &rc);
+    const QString xml = runTool(findTool(QStringLiteral("pdftotext")),
+                                {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"),
+                                 path, QStringLiteral("-")},
+                                &rc);
     EXPECT_EQ(rc, 0) << xml.toStdString();
     Page page;
-    const auto pageSize = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\"")).match(xml);
+    const auto pageSize =
+        QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\"")).match(xml);
     if (pageSize.hasMatch())
         page.width = pageSize.captured(1).toDouble();
     const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.-]+)\" yMin=\"[0-9.-]+\" xMax=\"([0-9.-]+)\" yMax=\"[0-9.-]+\">([^<]*)</word>"));
+        QStringLiteral("<word xMin=\"([0-9.-]+)\" yMin=\"[0-9.-]+\" xMax=\"([0-9.-]+)\" "
+                       "yMax=\"[0-9.-]+\">([^<]*)</word>"));
     for (auto it = word.globalMatch(xml); it.hasNext();) {
         const auto m = it.next();
-        page.words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toStdString()});
+        page.words.push_back(
+            {m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toStdString()});
     }
     return page;
 }
@@ -86,7 +90,9 @@ TEST_P(QtPrinterPage, NameTooLongForItsLineGoesOnBelowAndEveryLineStaysOnThePape
     state.digitsInside = 5;
     QtPrinter printer;
     SummaryPress press;
-    ASSERT_TRUE(printSummary(printer, state, [] { return std::string(dateText); }, press)) << printer.failureText();
+    ASSERT_TRUE(printSummary(
+        printer, state, [] { return std::string(dateText); }, press))
+        << printer.failureText();
     ASSERT_EQ(service.documents().size(), 1u);
 
     const Page page = readPage(service.documents().front(), dir);

@@ -19,8 +19,8 @@ template <typename W>
 W* control(const QWidget& window, const std::string& name, CallSite where = {}) {
     const auto fail = [&](const std::string& why) {
         throw ControlNotFound(std::string(where.file) + ":" + std::to_string(where.line) +
-                              ": in the window \"" + window.windowTitle().toStdString() + "\": " +
-                              why);
+                              ": in the window \"" + window.windowTitle().toStdString() +
+                              "\": " + why);
     };
     const QList<QWidget*> found = window.findChildren<QWidget*>(QString::fromStdString(name));
     if (found.isEmpty())

@@ -1,13 +1,13 @@
 // One fresh run of the drill per test, with either program's designs, driven through real windows.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -46,7 +46,9 @@ protected:
     }
 
     // An unloaded hint window is deleted later; this lets it go now.
-    static void processDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void processDeferredDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // A fresh run within one test, for tables of cases.
     void restart() {
@@ -74,10 +76,14 @@ protected:
     // Chooses the lengths (0 leaves a group as it is) and the remainder option (-1 leaves it).
     void choose(int outside, int inside, int remainder) {
         const char* outsideButtons[] = {nullptr, "Option1", "Option2", "Option3"};
-        const char* insideButtons[] = {nullptr, nullptr, "Opt2", "Opt3", "Option4", "Option5", "Option6"};
-        if (outside) click(setUp(), outsideButtons[outside]);
-        if (inside) click(setUp(), insideButtons[inside]);
-        if (remainder >= 0) click(control<QAbstractButton>(setUp(), "opoRemainder", remainder));
+        const char* insideButtons[] = {nullptr,   nullptr,   "Opt2",   "Opt3",
+                                       "Option4", "Option5", "Option6"};
+        if (outside)
+            click(setUp(), outsideButtons[outside]);
+        if (inside)
+            click(setUp(), insideButtons[inside]);
+        if (remainder >= 0)
+            click(control<QAbstractButton>(setUp(), "opoRemainder", remainder));
     }
 
     // The question as New Question would leave it, set straight on the practice window.

@@ -9,7 +9,8 @@
 
 // The lines of each print operation in turn, without the empty lines at the bottom, which put
 // nothing on paper.
-inline std::vector<std::string> pageLines(const std::vector<std::vector<std::string>>& printOperations) {
+inline std::vector<std::string> pageLines(
+    const std::vector<std::vector<std::string>>& printOperations) {
     std::vector<std::string> page;
     for (const auto& items : printOperations)
         for (auto& line : printedLines(items))

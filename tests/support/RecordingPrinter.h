@@ -10,9 +10,9 @@ class RecordingPrinter : public Printer {
 public:
     using Operations = std::vector<std::vector<std::string>>;
 
-    std::vector<std::string> calls;   // operation names in order, with their arguments
-    Operations current;               // print operations since the last end of a document
-    std::vector<Operations> jobs;     // one entry per successful endDoc
+    std::vector<std::string> calls;  // operation names in order, with their arguments
+    Operations current;              // print operations since the last end of a document
+    std::vector<Operations> jobs;    // one entry per successful endDoc
     bool acceptJobs = true;
 
     void setFontName(const std::string& name) override { calls.push_back("fontName " + name); }

@@ -1,6 +1,6 @@
 // Runs the window tests headless: Qt's offscreen platform unless the caller chose another.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "platform/FontSubstitutes.h"
 

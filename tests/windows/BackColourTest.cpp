@@ -7,13 +7,14 @@
 namespace {
 
 bool fillsItsBack(const design::Control& c) {
-    if (c.backColour == design::kDefaultColour) return false;
+    if (c.backColour == design::kDefaultColour)
+        return false;
     switch (c.kind) {
-        case design::Kind::Label: return !(c.flags & design::kTransparent);
-        case design::Kind::OptionButton:
-        case design::Kind::Frame: return true;
-        case design::Kind::CommandButton: return c.flags & design::kGraphical;
-        default: return false;
+    case design::Kind::Label: return !(c.flags & design::kTransparent);
+    case design::Kind::OptionButton:
+    case design::Kind::Frame: return true;
+    case design::Kind::CommandButton: return c.flags & design::kGraphical;
+    default: return false;
     }
 }
 
@@ -22,11 +23,13 @@ QRgb mostOf(const QImage& picture, QRect area) {
     QHash<QRgb, int> counts;
     area &= picture.rect();
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) ++counts[picture.pixel(x, y) & 0xFFFFFF];
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[picture.pixel(x, y) & 0xFFFFFF];
     QRgb most = 0;
     int best = -1;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > best) best = it.value(), most = it.key();
+        if (it.value() > best)
+            best = it.value(), most = it.key();
     return most;
 }
 

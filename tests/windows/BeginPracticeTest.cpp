@@ -90,7 +90,8 @@ TEST_P(BeginPractice, FirstPassOpensThePracticeWindowForTheRemainderChoice) {
         EXPECT_FALSE(control<QLabel>(form, "picWrong")->isVisible());
         for (const char* box : {"txtAnswer", "txtRemainder", "txtDivisor", "txtDividend"})
             EXPECT_TRUE(control<QLineEdit>(form, box)->text().isEmpty());
-        EXPECT_EQ(state().numQuestions + state().numCorrect + state().numWrong + state().numHints, 0);
+        EXPECT_EQ(state().numQuestions + state().numCorrect + state().numWrong + state().numHints,
+                  0);
     }
 }
 

@@ -1,12 +1,12 @@
 // Every caption of every window shows whole inside the space its control gives it.
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QToolButton>
 #include <set>
 
@@ -17,8 +17,10 @@ namespace {
 
 QString shownText(const QWidget* w) {
     QString text;
-    if (auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        text = label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        text = button->text();
     return text.remove('&');  // an access key's mark is drawn as an underline, not a character
 }
 
@@ -33,7 +35,8 @@ QRect captionSpace(const QPushButton* button) {
 // What does not fit: empty when the text shows whole.
 std::string overflow(const QWidget* w) {
     const QString text = shownText(w);
-    if (text.trimmed().isEmpty()) return {};
+    if (text.trimmed().isEmpty())
+        return {};
     const QFontMetrics metrics(w->font());
     const int width = metrics.horizontalAdvance(text);
     if (auto* button = qobject_cast<const QPushButton*>(w)) {
@@ -53,8 +56,9 @@ std::string overflow(const QWidget* w) {
     }
     if (auto* label = qobject_cast<const QLabel*>(w)) {
         // A label with a border indents its text by half an x unless told otherwise.
-        const int indent = label->indent() >= 0 ? label->indent()
-                           : label->frameWidth() > 0 ? metrics.horizontalAdvance('x') / 2 : 0;
+        const int indent = label->indent() >= 0      ? label->indent()
+                           : label->frameWidth() > 0 ? metrics.horizontalAdvance('x') / 2
+                                                     : 0;
         const QRect space = label->contentsRect().adjusted(indent, 0, 0, 0);
         int longestWord = 0;
         for (const QString& word : text.split(' ', Qt::SkipEmptyParts))
@@ -82,7 +86,8 @@ protected:
             if (c.kind != design::Kind::Label && c.kind != design::Kind::CommandButton &&
                 c.kind != design::Kind::OptionButton)
                 continue;
-            if (second && kSecondDesignOverflows.count(c.name)) continue;
+            if (second && kSecondDesignOverflows.count(c.name))
+                continue;
             EXPECT_EQ(overflow(control<QWidget>(window, c.name)), "")
                 << design.caption << ": " << c.name;
         }
@@ -116,7 +121,8 @@ std::vector<std::string> linesOf(const QLabel* label) {
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(label->contentsRect().width());
-        lines.push_back(label->text().mid(line.textStart(), line.textLength()).trimmed().toStdString());
+        lines.push_back(
+            label->text().mid(line.textStart(), line.textLength()).trimmed().toStdString());
     }
     layout.endLayout();
     return lines;
@@ -139,7 +145,8 @@ std::vector<std::string> shownLines(const QTextBlock& block) {
     const QTextLayout* layout = block.layout();
     for (int i = 0; i < layout->lineCount(); ++i) {
         const QTextLine line = layout->lineAt(i);
-        lines.push_back(block.text().mid(line.textStart(), line.textLength()).trimmed().toStdString());
+        lines.push_back(
+            block.text().mid(line.textStart(), line.textLength()).trimmed().toStdString());
     }
     return lines;
 }
@@ -148,7 +155,8 @@ std::vector<std::string> shownLines(const QTextBlock& block) {
 // a line longer than the whole box wraps.
 TEST_P(CaptionFit, TheZerosNoteKeepsItsDesignedLines) {
     // Counted from 1: the standard note's tenth line is one long sentence.
-    const std::set<int> longerThanTheBox = GetParam() == Which::Standard ? std::set<int>{10} : std::set<int>{};
+    const std::set<int> longerThanTheBox =
+        GetParam() == Which::Standard ? std::set<int>{10} : std::set<int>{};
     beginPractice(1, 2, 1);
     setQuestion(7, 12);
     click(practice(), "cmdHint");
@@ -164,7 +172,8 @@ TEST_P(CaptionFit, TheZerosNoteKeepsItsDesignedLines) {
         if (longerThanTheBox.count(number))
             EXPECT_GT(shown.size(), 1u) << number;
         else
-            EXPECT_EQ(shown, std::vector<std::string>{line.text().trimmed().toStdString()}) << "line " << number;
+            EXPECT_EQ(shown, std::vector<std::string>{line.text().trimmed().toStdString()})
+                << "line " << number;
     }
     EXPECT_GE(number, 10);
 }
@@ -176,14 +185,18 @@ TEST_P(CaptionFit, EveryControlHasTheFaceChosenForItsFont) {
     setQuestion(7, 12);
     click(practice(), "cmdHint");
     const std::pair<const DesignedWindow*, const design::Window*> windows[] = {
-        {&setUp(), &build.setUp}, {&practice(), &build.practice}, {&program->frmHints(), &build.hints}};
+        {&setUp(), &build.setUp},
+        {&practice(), &build.practice},
+        {&program->frmHints(), &build.hints}};
     for (const auto& [window, design] : windows) {
         for (const design::Control& c : design->controls) {
-            if (c.kind == design::Kind::Line) continue;
+            if (c.kind == design::Kind::Line)
+                continue;
             const design::Font& font = c.font.family ? c.font : design->font;
             const QFontInfo shown(control<QWidget>(*window, c.name)->font());
             const InstalledFace face = installedFace(font.family, font.points);
-            // Qt names a face that more than one foundry makes with its foundry: "Nimbus Sans Narrow [urw]".
+            // Qt names a face that more than one foundry makes with its foundry: "Nimbus Sans
+            // Narrow [urw]".
             EXPECT_EQ(shown.family().section(" [", 0, 0).toStdString(), face.family) << c.name;
             EXPECT_EQ(shown.weight(), face.weight) << c.name;
         }

@@ -1,6 +1,6 @@
 // The hint window in both programs: Hint on the practice window, the load, the steps and closing.
-#include <QTextEdit>
 #include <QPointer>
+#include <QTextEdit>
 #include <map>
 #include <vector>
 
@@ -15,8 +15,8 @@ struct Press {
     const char* bordered;  // the step words with a border, left to right, joined by "+"
     const char* label;     // the one caption the press writes
     const char* text;
-    bool zeros = false;    // the zeros note visible
-    bool closes = false;   // the press unloads the window and changes nothing before it goes
+    bool zeros = false;   // the zeros note visible
+    bool closes = false;  // the press unloads the window and changes nothing before it goes
 };
 
 const Press kCloses{nullptr, nullptr, nullptr, false, true};
@@ -42,14 +42,10 @@ const Presses kWorkedExample = {
 
 // 12345 divided by 7 over five places, up to the Bring Down of column 1.
 const Presses kFivePlaces = {
-    {"Divide ", "lblAnswer(0)", "0", true},
-    {"Multiply", "lblMult(0)", "0"},
-    {"Subtract", "lblSubtract(0)", "1"},
-    {"Bring Down", "lblBringDown(0)", "2"},
-    {"Divide ", "lblAnswer(1)", "1"},
-    {"Multiply", "lblMult(1)", "7"},
-    {"Subtract", "lblSubtract(1)", "5"},
-    {"Bring Down", "lblBringDown(1)", "3"},
+    {"Divide ", "lblAnswer(0)", "0", true}, {"Multiply", "lblMult(0)", "0"},
+    {"Subtract", "lblSubtract(0)", "1"},    {"Bring Down", "lblBringDown(0)", "2"},
+    {"Divide ", "lblAnswer(1)", "1"},       {"Multiply", "lblMult(1)", "7"},
+    {"Subtract", "lblSubtract(1)", "5"},    {"Bring Down", "lblBringDown(1)", "3"},
 };
 
 Presses slice(const Presses& presses, size_t first, size_t count = SIZE_MAX) {
@@ -120,8 +116,8 @@ protected:
     void expectPresses(const Presses& presses) {
         for (size_t i = 0; i < presses.size(); ++i) {
             const Press& p = presses[i];
-            SCOPED_TRACE(std::string("press ") + std::to_string(i + 1) + " of the table: " +
-                         (p.closes ? "closing" : p.label));
+            SCOPED_TRACE(std::string("press ") + std::to_string(i + 1) +
+                         " of the table: " + (p.closes ? "closing" : p.label));
             const QPointer<FrmHints> w = window();
             ASSERT_TRUE(w);
             const auto before = captions(*w);
@@ -223,7 +219,10 @@ TEST_P(HintWindow, WorksTheDivisionPressByPress) {
         {"156 / 12", 3, 1, 12, 156, kWorkedExample},
         {"156 / 12, remainder written while hidden", 3, 0, 12, 156, kWorkedExample},
         {"823 / 4, a zero in the middle",
-         3, 1, 4, 823,
+         3,
+         1,
+         4,
+         823,
          {
              {"Divide ", "lblAnswer(0)", "2"},
              {"Multiply", "lblMult(0)", "8"},
@@ -275,7 +274,9 @@ TEST_P(HintWindow, OpenWindowKeepsItsPlaceAndReadsTheDivisorHintHandsOver) {
         {"Hint again for the same question", true, 12, 156, slice(kWorkedExample, 5)},
         {"a new question without Hint", false, 99, 500, slice(kWorkedExample, 5)},
         {"Hint again for a new question",
-         true, 99, 500,
+         true,
+         99,
+         500,
          {
              {"Multiply", "lblMult(1)", "99"},
              {"Subtract", "lblSubtract(1)", "-84"},
@@ -323,7 +324,13 @@ struct LengthCase {
 TEST_P(HintWindow, DividendLengthChangedWhileOpenTakesEffectAtTheNextPress) {
     const LengthCase cases[] = {
         {"lowered from 5 to 3 after the Divide of column 1",
-         5, 7, 12345, slice(kFivePlaces, 0, 5), 0, 3, true,
+         5,
+         7,
+         12345,
+         slice(kFivePlaces, 0, 5),
+         0,
+         3,
+         true,
          {
              {"Multiply", "lblMult(1)", "7"},
              {"Subtract", "lblSubtract(1)", "5"},
@@ -335,9 +342,22 @@ TEST_P(HintWindow, DividendLengthChangedWhileOpenTakesEffectAtTheNextPress) {
              kCloses,
          }},
         {"lowered to the current column by a failed check",
-         5, 7, 12345, kFivePlaces, 3, 2, false, {kCloses}},
+         5,
+         7,
+         12345,
+         kFivePlaces,
+         3,
+         2,
+         false,
+         {kCloses}},
         {"raised from 3 to 4 after the remainder",
-         3, 12, 156, slice(kWorkedExample, 0, 12), 0, 4, true,
+         3,
+         12,
+         156,
+         slice(kWorkedExample, 0, 12),
+         0,
+         4,
+         true,
          {
              {"Divide +Subtract", "lblAnswer(3)", "3"},
              {"Multiply+Subtract", "lblMult(3)", "36"},

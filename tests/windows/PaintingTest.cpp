@@ -85,7 +85,8 @@ TEST_P(Painting, BackgroundsAndPictureBoxesStartNoThread) {
     click(practice(), "cmdCheck");  // an empty answer: the try-again picture
     showAndPaint(practice());
     control<QLineEdit>(practice(), "txtAnswer")->setText(QString::number(practice().Quote));
-    control<QLineEdit>(practice(), "txtRemainder")->setText(QString::number(state().expectedRemainder));
+    control<QLineEdit>(practice(), "txtRemainder")
+        ->setText(QString::number(state().expectedRemainder));
     click(practice(), "cmdCheck");
     showAndPaint(practice());
     click(practice(), "cmdHint");
@@ -96,6 +97,7 @@ TEST_P(Painting, BackgroundsAndPictureBoxesStartNoThread) {
     EXPECT_EQ(watch.startedThreads, std::vector<std::string>{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, Painting, testing::Values(Which::Standard, Which::Second), buildName);
+INSTANTIATE_TEST_SUITE_P(Programs, Painting, testing::Values(Which::Standard, Which::Second),
+                         buildName);
 
 }  // namespace

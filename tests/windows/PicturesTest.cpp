@@ -5,13 +5,13 @@
 #include "platform/Dib.h"
 #include "platform/Pictures.h"
 
+#include <gtest/gtest.h>
 #include <QDirIterator>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 #include <QSet>
 #include <QString>
-#include <gtest/gtest.h>
 #include <span>
 
 namespace {
@@ -27,7 +27,7 @@ namespace second = designs::second::pictures;
 
 // Every picture that a program embeds, as its build's list gives it.
 #define PICTURE(name, file, width, height, ground, use, ...) \
-    DESIGN_IF_EMBEDDED(use, {pictures::name, width, height, design::Ground::ground},)
+    DESIGN_IF_EMBEDDED(use, {pictures::name, width, height, design::Ground::ground}, )
 
 const Expected kStandard[] = {
 #define pictures standard
@@ -50,7 +50,8 @@ void expectPictures(std::span<const Expected> table) {
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.width(), e.width);
         EXPECT_EQ(image.height(), e.height);
-        // A background with holes would show the window colour through; an icon needs its clear corners.
+        // A background with holes would show the window colour through; an icon needs its clear
+        // corners.
         EXPECT_EQ(qAlpha(image.pixel(0, 0)) < 255, e.ground == design::Ground::Clear);
     }
 }
@@ -59,8 +60,10 @@ void expectPictures(std::span<const Expected> table) {
 void expectSameNames(const char* folder, std::span<const Expected> table) {
     QSet<QString> embedded, listed;
     QDirIterator it(QString::fromUtf8(folder), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) embedded.insert(it.next());
-    for (const Expected& e : table) listed.insert(QString::fromUtf8(e.path));
+    while (it.hasNext())
+        embedded.insert(it.next());
+    for (const Expected& e : table)
+        listed.insert(QString::fromUtf8(e.path));
     EXPECT_EQ(embedded, listed);
 }
 
@@ -108,11 +111,16 @@ TEST(Pictures, IconListsRunFromLargestToSmallest) {
 
 TEST(Pictures, HintPanelIsWashedOutOnlyInsideItsRectangle) {
     const QImage practice(standard::practiceBackground), hint(standard::hintBackground);
-    const auto nearWhite = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; };
-    for (const QPoint corner : {QPoint(228, 88), QPoint(421, 88), QPoint(228, 359), QPoint(421, 359)})
+    const auto nearWhite = [](QRgb c) {
+        return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235;
+    };
+    for (const QPoint corner :
+         {QPoint(228, 88), QPoint(421, 88), QPoint(228, 359), QPoint(421, 359)})
         EXPECT_TRUE(nearWhite(hint.pixel(corner))) << corner.x() << "," << corner.y();
-    for (const QPoint outside : {QPoint(227, 200), QPoint(422, 200), QPoint(300, 87), QPoint(300, 360)})
-        EXPECT_EQ(hint.pixel(outside), practice.pixel(outside)) << outside.x() << "," << outside.y();
+    for (const QPoint outside :
+         {QPoint(227, 200), QPoint(422, 200), QPoint(300, 87), QPoint(300, 360)})
+        EXPECT_EQ(hint.pixel(outside), practice.pixel(outside))
+            << outside.x() << "," << outside.y();
 }
 
 }  // namespace
@@ -126,7 +134,8 @@ TEST(Pictures, SetUpTitleStandsInTheFreeSky) {
     QRect title;
     for (int y = 0; y < setUp.height(); ++y)
         for (int x = 0; x < setUp.width(); ++x)
-            if (setUp.pixel(x, y) != practice.pixel(x, y)) title |= QRect(x, y, 1, 1);
+            if (setUp.pixel(x, y) != practice.pixel(x, y))
+                title |= QRect(x, y, 1, 1);
     EXPECT_TRUE(QRect(0, 0, 500, 70).contains(title))
         << title.x() << "," << title.y() << " " << title.width() << "x" << title.height();
     EXPECT_GE(title.width(), 240);

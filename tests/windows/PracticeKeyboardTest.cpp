@@ -27,7 +27,8 @@ TEST_P(PracticeKeyboard, HintHasTheFocusFirstAndTabSkipsTheQuestionBoxes) {
 TEST_P(PracticeKeyboard, SpaceOnTheFirstFocusPressesHint) {
     QTest::keyClick(control<QPushButton>(practice(), "cmdHint"), Qt::Key_Space);
     EXPECT_EQ(state().numHints, 1);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Click New Question before selecting Hint"});
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Click New Question before selecting Hint"});
 }
 
 TEST_P(PracticeKeyboard, AccessKeysPressTheirButtons) {

@@ -41,8 +41,8 @@ TEST_P(PrintSummary, TodaysDateIsTakenOnceTheFontIsSet) {
     beginPractice(1, 2, 0);
     click(practice(), "cmdPrint");
     EXPECT_EQ(platform.printerStandIn.calls,
-              (std::vector<std::string>{"fontName Comic Sans MS", "fontSize 20", "today", "print 1", "print 3",
-                                        "endDoc"}));
+              (std::vector<std::string>{"fontName Comic Sans MS", "fontSize 20", "today", "print 1",
+                                        "print 3", "endDoc"}));
 }
 
 TEST_P(PrintSummary, NoPrinterIsSaidPlainly) {
@@ -50,7 +50,8 @@ TEST_P(PrintSummary, NoPrinterIsSaidPlainly) {
     platform.printerStandIn.acceptJobs = false;
     click(practice(), "cmdPrint");
     EXPECT_EQ(platform.messages,
-              std::vector<std::string>{"The summary could not be printed: no default printer is set up."});
+              std::vector<std::string>{
+                  "The summary could not be printed: no default printer is set up."});
     EXPECT_TRUE(practice().isVisible());
     EXPECT_EQ(state().numQuestions, 0);
 }

@@ -75,12 +75,15 @@ protected:
         control<QLineEdit>(program->frmSetUp(), "txtName")->setText(QStringLiteral("Mia"));
         QTest::mouseClick(control<QAbstractButton>(program->frmSetUp(), "Option1"), Qt::LeftButton);
         QTest::mouseClick(control<QAbstractButton>(program->frmSetUp(), "Opt2"), Qt::LeftButton);
-        QTest::mouseClick(control<QAbstractButton>(program->frmSetUp(), "cmdBeginPractice"), Qt::LeftButton);
+        QTest::mouseClick(control<QAbstractButton>(program->frmSetUp(), "cmdBeginPractice"),
+                          Qt::LeftButton);
         ASSERT_TRUE(program->form2Loaded());
     }
 
     Form2& practice() { return program->form2(); }
-    void click(const char* name) { QTest::mouseClick(control<QAbstractButton>(practice(), name), Qt::LeftButton); }
+    void click(const char* name) {
+        QTest::mouseClick(control<QAbstractButton>(practice(), name), Qt::LeftButton);
+    }
 
     // Presses Print Summary while a timer turns with the event loop; at its first turn the pupil
     // clicks every button, types and closes the window.
@@ -110,7 +113,8 @@ protected:
             seen.pupilActed = true;
             seen.busyCursor = QGuiApplication::overrideCursor() &&
                               QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            for (const char* button : {"cmdPrint", "cmdNewQuestion", "cmdCheck", "cmdHint", "cmdNewLevel", "cmdExit"})
+            for (const char* button :
+                 {"cmdPrint", "cmdNewQuestion", "cmdCheck", "cmdHint", "cmdNewLevel", "cmdExit"})
                 click(button);
             QTest::keyClicks(control<QLineEdit>(practice(), "txtAnswer"), QStringLiteral("5"));
             practice().close();
@@ -153,7 +157,8 @@ TEST_P(PrintWait, AnswersInTimeWithTheWindowAliveAndThePupilHeldOff) {
     EXPECT_EQ(service.count(Service::CreateJob), c.jobsCreated);
     EXPECT_EQ(service.cancelledJobs(), c.jobsCancelled);
     EXPECT_EQ(service.count(Service::GetDefault), 1)
-        << "one press asks for the default once; operations: " << operationList(service.operations());
+        << "one press asks for the default once; operations: "
+        << operationList(service.operations());
     if (c.keepsThePressWaiting) {
         ASSERT_TRUE(seen.pupilActed);
         EXPECT_TRUE(seen.busyCursor);
@@ -177,23 +182,49 @@ TEST_P(PrintWait, AnswersInTimeWithTheWindowAliveAndThePupilHeldOff) {
 INSTANTIATE_TEST_SUITE_P(
     Services, PrintWait,
     testing::Values(
-        StallCase{"TakesTheConnectionAndSaysNothing", [](const Service::Request&) { return Reply{Reply::Silence}; },
-                  {noAnswer}, 0, {}, true},
+        StallCase{"TakesTheConnectionAndSaysNothing",
+                  [](const Service::Request&) { return Reply{Reply::Silence}; },
+                  {noAnswer},
+                  0,
+                  {},
+                  true},
         StallCase{"AnswersOneRequestThenStalls",
-                  [](const Service::Request& r) { return r.number == 0 ? Reply{} : Reply{Reply::Silence}; },
-                  {noAnswer}, 0, {}, true},
-        StallCase{"TricklesItsAnswers", [](const Service::Request&) { return Reply{Reply::Trickle, 25}; },
-                  {noAnswer}, 0, {}, true},
+                  [](const Service::Request& r) {
+                      return r.number == 0 ? Reply{} : Reply{Reply::Silence};
+                  },
+                  {noAnswer},
+                  0,
+                  {},
+                  true},
+        StallCase{"TricklesItsAnswers",
+                  [](const Service::Request&) {
+                      return Reply{Reply::Trickle, 25};
+                  },
+                  {noAnswer},
+                  0,
+                  {},
+                  true},
         StallCase{"StallsOnTheDocumentSoTheJobIsCancelled",
-                  Service::answersAllBut(Service::SendDocument, Reply{Reply::Silence}), {noAnswer}, 1, {41}, true},
-        StallCase{"GoesAwayMidJob", Service::answersAllBut(Service::SendDocument, Reply{Reply::GoAway}),
-                  {noAnswer}, 1, {}, false},
+                  Service::answersAllBut(Service::SendDocument, Reply{Reply::Silence}),
+                  {noAnswer},
+                  1,
+                  {41},
+                  true},
+        StallCase{"GoesAwayMidJob",
+                  Service::answersAllBut(Service::SendDocument, Reply{Reply::GoAway}),
+                  {noAnswer},
+                  1,
+                  {},
+                  false},
         // Each answer late, and one later than a second, as a busy service is.
         StallCase{"SlowButInTime",
                   [](const Service::Request& r) {
                       return Reply{Reply::Answer, r.operation == Service::CreateJob ? 1500 : 300};
                   },
-                  {}, 1, {}, true}),
+                  {},
+                  1,
+                  {},
+                  true}),
     caseName);
 
 }  // namespace

@@ -26,7 +26,8 @@ protected:
     std::string shown() const {
         const bool correct = control<QLabel>(program->form2(), "picCorrect")->isVisible();
         const bool wrong = control<QLabel>(program->form2(), "picWrong")->isVisible();
-        if (correct) return wrong ? "both" : "correct";
+        if (correct)
+            return wrong ? "both" : "correct";
         return wrong ? "wrong" : "none";
     }
 };

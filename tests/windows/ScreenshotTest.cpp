@@ -3,10 +3,10 @@
 #include <QImage>
 
 #include <QAbstractTextDocumentLayout>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include "support/DrillFixture.h"
 
@@ -72,7 +72,8 @@ TEST_P(Screenshots, EveryWindowDrawsAtItsDesignSize) {
 std::vector<QRgb> edgeOf(QWidget* box) {
     const QImage image = box->grab().toImage();
     std::vector<QRgb> edge;
-    for (int x = 0; x < 3; ++x) edge.push_back(image.pixel(x, image.height() / 2) & 0xFFFFFF);
+    for (int x = 0; x < 3; ++x)
+        edge.push_back(image.pixel(x, image.height() / 2) & 0xFFFFFF);
     return edge;
 }
 

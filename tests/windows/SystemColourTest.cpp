@@ -1,7 +1,7 @@
 // A design that names a system colour the builder does not know is refused, with the colour named.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -51,11 +51,18 @@ TEST(SystemColour, TheBuilderTakesTheTwoItKnowsAndRefusesAnyOther) {
     for (const ColourCase& c : cases) {
         SCOPED_TRACE(c.what);
         const design::Control controls[] = {
-            {.name = "Sample", .kind = c.kind, .width = 1200, .height = 495, .backColour = c.back,
-             .foreColour = c.fore, .flags = c.flags},
+            {.name = "Sample",
+             .kind = c.kind,
+             .width = 1200,
+             .height = 495,
+             .backColour = c.back,
+             .foreColour = c.fore,
+             .flags = c.flags},
         };
-        const design::Window design{.caption = "Sample window", .clientWidth = 3000,
-                                    .clientHeight = 1500, .backColour = c.windowBack,
+        const design::Window design{.caption = "Sample window",
+                                    .clientWidth = 3000,
+                                    .clientHeight = 1500,
+                                    .backColour = c.windowBack,
                                     .controls = controls};
         QWidget window;
         std::string refused;
@@ -74,7 +81,8 @@ TEST(SystemColour, AFaultyPracticeDesignIsAReportedRunTimeErrorAtBeginPractice) 
     std::vector<design::Control> controls(standard.practice.controls.begin(),
                                           standard.practice.controls.end());
     for (design::Control& c : controls)
-        if (std::string(c.name) == "Label2") c.backColour = kUnknown;
+        if (std::string(c.name) == "Label2")
+            c.backColour = kUnknown;
     design::Window practice = standard.practice;
     practice.controls = controls;
     const design::Build faulty{.version = standard.version,

@@ -9,13 +9,11 @@ namespace {
 
 bool takesFocus(design::Kind kind) {
     switch (kind) {
-        case design::Kind::TextBox:
-        case design::Kind::CommandButton:
-        case design::Kind::OptionButton:
-        case design::Kind::PictureBox:
-            return true;
-        default:
-            return false;
+    case design::Kind::TextBox:
+    case design::Kind::CommandButton:
+    case design::Kind::OptionButton:
+    case design::Kind::PictureBox: return true;
+    default: return false;
     }
 }
 
@@ -25,7 +23,8 @@ bool takesFocus(design::Kind kind) {
 std::vector<std::string> designOrder(const design::Window& design, const DesignedWindow& window) {
     std::vector<const design::Control*> sorted;
     for (const design::Control& c : design.controls)
-        if (c.tabIndex >= 0) sorted.push_back(&c);
+        if (c.tabIndex >= 0)
+            sorted.push_back(&c);
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
     std::vector<std::string> names;
@@ -51,7 +50,8 @@ std::vector<std::string> walk(QWidget& window, size_t steps, bool backwards) {
     std::vector<std::string> names;
     for (size_t i = 0; i < steps; ++i) {
         QWidget* focus = QApplication::focusWidget();
-        if (!focus || focus->window() != &window) break;
+        if (!focus || focus->window() != &window)
+            break;
         QTest::keyClick(focus, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
         names.push_back(QApplication::focusWidget()->objectName().toStdString());
     }

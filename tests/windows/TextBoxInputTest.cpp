@@ -14,12 +14,14 @@ constexpr float kSeven = 0.7f;
 constexpr float kTwelve = 0.025f;
 
 QString textOf(QWidget* box) {
-    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        return line->text();
     return qobject_cast<QTextEdit*>(box)->toPlainText();
 }
 
 QString selectionOf(QWidget* box) {
-    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->selectedText();
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        return line->selectedText();
     return qobject_cast<QTextEdit*>(box)->textCursor().selectedText();
 }
 
@@ -38,7 +40,8 @@ void selectStart(QWidget* box, int count) {
 // What an input method sends while it composes (preedit) and when it is done (commit).
 void compose(QWidget* box, const QString& preedit, const QString& commit = {}) {
     QInputMethodEvent event(preedit, {{QInputMethodEvent::Cursor, int(preedit.size()), 1, {}}});
-    if (!commit.isEmpty()) event.setCommitString(commit);
+    if (!commit.isEmpty())
+        event.setCommitString(commit);
     QApplication::sendEvent(box, &event);
 }
 
@@ -121,7 +124,8 @@ TEST_P(TextBoxInput, BoxesThatTakeNoTextIgnoreInputMethodsPasteAndDrop) {
         SCOPED_TRACE(box->objectName().toStdString());
         box->window()->show();
         activate(*box->window());
-        if (box->isEnabled()) box->setFocus();
+        if (box->isEnabled())
+            box->setFocus();
         selectStart(box, 2);
         const QString text = textOf(box);
         const QString selected = selectionOf(box);
@@ -135,7 +139,8 @@ TEST_P(TextBoxInput, BoxesThatTakeNoTextIgnoreInputMethodsPasteAndDrop) {
         QMimeData dropped;
         dropped.setText("42");
         QWidget* target = box;
-        if (auto* edit = qobject_cast<QTextEdit*>(box)) target = edit->viewport();
+        if (auto* edit = qobject_cast<QTextEdit*>(box))
+            target = edit->viewport();
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
 

@@ -91,7 +91,8 @@ void leaf(QPainter& painter, QPointF from, QPointF to, double width, const QColo
     const QPointF along = to - from;
     const QPointF across(-along.y(), along.x());
     const double length = std::hypot(along.x(), along.y());
-    if (length <= 0) return;
+    if (length <= 0)
+        return;
     const QPointF side = across * (width / length);
     QPainterPath path(from);
     path.quadTo(from + along * 0.5 + side, to);
@@ -111,8 +112,7 @@ void fabric(QPainter& painter, const QRectF& area, Fabric kind, const QColor& ba
     painter.setPen(Qt::NoPen);
     const double step = 6 * scale;
     switch (kind) {
-    case Fabric::Plain:
-        break;
+    case Fabric::Plain: break;
     case Fabric::Dots:
         painter.setBrush(print);
         for (double y = area.top(); y < area.bottom() + step; y += step)
@@ -142,7 +142,8 @@ void fabric(QPainter& painter, const QRectF& area, Fabric kind, const QColor& ba
                 painter.setBrush(print);
                 painter.drawEllipse(QPointF(x, y), step * 0.22, step * 0.22);
                 painter.setBrush(QColor(90, 150, 80));
-                painter.drawEllipse(QPointF(x + step * 0.3, y + step * 0.25), step * 0.12, step * 0.12);
+                painter.drawEllipse(QPointF(x + step * 0.3, y + step * 0.25), step * 0.12,
+                                    step * 0.12);
             }
         break;
     }

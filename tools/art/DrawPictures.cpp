@@ -31,8 +31,11 @@ struct Picture {
     QImage (*draw)();
 };
 
-#define PICTURE(name, file, width, height, ground, use, ...) \
-    {file, width, height, Ground::ground, PictureUse::use, [] { using namespace art; return __VA_ARGS__; }},
+#define PICTURE(name, file, width, height, ground, use, ...)    \
+    {file, width, height, Ground::ground, PictureUse::use, [] { \
+         using namespace art;                                   \
+         return __VA_ARGS__;                                    \
+     }},
 
 const Picture kStandard[] = {
 #include "designs/standard/Pictures.def"
@@ -47,7 +50,8 @@ const Picture kSecond[] = {
 bool everyPixelOpaque(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) < 255) return false;
+            if (qAlpha(image.pixel(x, y)) < 255)
+                return false;
     return true;
 }
 
@@ -56,7 +60,9 @@ bool cannotWrite(const QString& path) {
     return false;
 }
 
-bool savePng(const QImage& image, const QString& path) { return image.save(path, "PNG") || cannotWrite(path); }
+bool savePng(const QImage& image, const QString& path) {
+    return image.save(path, "PNG") || cannotWrite(path);
+}
 
 // RGB32 and ARGB32 rows are the bitmap's rows: blue, green, red and 255 or alpha, 4 bytes a pixel.
 bool saveDib(const QImage& image, const QString& path) {
@@ -65,8 +71,8 @@ bool saveDib(const QImage& image, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return cannotWrite(path);
-    bool written = file.write(reinterpret_cast<const char*>(header.data()), qint64(header.size())) ==
-                   qint64(header.size());
+    bool written = file.write(reinterpret_cast<const char*>(header.data()),
+                              qint64(header.size())) == qint64(header.size());
     const qint64 row = qint64(image.width()) * 4;
     for (int y = 0; written && y < image.height(); ++y)
         written = file.write(reinterpret_cast<const char*>(image.constScanLine(y)), row) == row;
@@ -77,8 +83,8 @@ bool drawAll(std::span<const Picture> pictures, const QDir& folder) {
     for (const Picture& picture : pictures) {
         const QImage image = picture.draw();
         if (image.width() != picture.width || image.height() != picture.height) {
-            std::fprintf(stderr, "draw_pictures: %s is %dx%d, not %dx%d\n", picture.file, image.width(),
-                         image.height(), picture.width, picture.height);
+            std::fprintf(stderr, "draw_pictures: %s is %dx%d, not %dx%d\n", picture.file,
+                         image.width(), image.height(), picture.width, picture.height);
             return false;
         }
         const bool opaque = everyPixelOpaque(image);
@@ -88,10 +94,12 @@ bool drawAll(std::span<const Picture> pictures, const QDir& folder) {
             return false;
         }
         // Opaque pictures are stored without alpha; icons and option pictures keep theirs.
-        const QImage stored = image.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+        const QImage stored =
+            image.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
         const QString file = QString::fromUtf8(picture.file);
         if (picture.use != PictureUse::Desktop &&
-            !saveDib(stored, folder.filePath(QString::fromUtf8(DESIGN_EMBEDDED_FILE("%1")).arg(file))))
+            !saveDib(stored,
+                     folder.filePath(QString::fromUtf8(DESIGN_EMBEDDED_FILE("%1")).arg(file))))
             return false;
         if (picture.use != PictureUse::Program && !savePng(stored, folder.filePath(file + ".png")))
             return false;
@@ -102,7 +110,8 @@ bool drawAll(std::span<const Picture> pictures, const QDir& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);  // fonts need a GUI application, not a window
     if (argc != 3) {
         std::fprintf(stderr, "usage: draw_pictures standard|second FOLDER\n");

@@ -34,7 +34,8 @@ void splash(QPainter& p) {
     p.setBrush(QColor(80, 160, 230));
     const QPointF drops[] = {{26, 88}, {20, 80}, {34, 82}, {14, 90}, {40, 90}, {28, 74}};
     const double sizes[] = {3, 2.2, 2.6, 2, 2.4, 1.8};
-    for (int i = 0; i < 6; ++i) p.drawEllipse(drops[i], sizes[i], sizes[i] * 1.3);
+    for (int i = 0; i < 6; ++i)
+        p.drawEllipse(drops[i], sizes[i], sizes[i] * 1.3);
 }
 
 }  // namespace
@@ -76,7 +77,8 @@ QImage leapingFishCorrect() {
     p.setPen(QPen(QColor(30, 110, 40, 150), 0.8));
     p.setBrush(Qt::NoBrush);
     for (double x = -16; x <= 12; x += 7)
-        for (double y = -6; y <= 6; y += 6) p.drawArc(QRectF(x, y - 3, 6, 6), 90 * 16, 180 * 16);
+        for (double y = -6; y <= 6; y += 6)
+            p.drawArc(QRectF(x, y - 3, 6, 6), 90 * 16, 180 * 16);
     p.setPen(QPen(QColor(20, 90, 30), 1.2));
     p.drawArc(QRectF(16, -9, 10, 18), 90 * 16, 180 * 16);
     p.setPen(Qt::NoPen);
@@ -101,10 +103,13 @@ QImage sadGoldfishTryAgain() {
     p.setBrush(QColor(220, 240, 255));
     const QPointF bubbles[] = {{18, 40}, {12, 26}, {20, 13}, {30, 24}};
     const double radii[] = {3, 4.5, 6, 2.5};
-    for (int i = 0; i < 4; ++i) p.drawEllipse(bubbles[i], radii[i], radii[i]);
+    for (int i = 0; i < 4; ++i)
+        p.drawEllipse(bubbles[i], radii[i], radii[i]);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    for (int i = 0; i < 4; ++i) p.drawEllipse(bubbles[i] + QPointF(-radii[i] * 0.35, -radii[i] * 0.35), radii[i] * 0.25, radii[i] * 0.25);
+    for (int i = 0; i < 4; ++i)
+        p.drawEllipse(bubbles[i] + QPointF(-radii[i] * 0.35, -radii[i] * 0.35), radii[i] * 0.25,
+                      radii[i] * 0.25);
 
     // A flowing tail to the right, the fish facing left.
     const QColor edge(170, 70, 10);
@@ -117,7 +122,8 @@ QImage sadGoldfishTryAgain() {
     p.setBrush(QColor(255, 150, 40));
     p.drawPath(tail);
     p.setPen(QPen(QColor(220, 100, 20), 0.8));
-    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(74, 60), QPointF(96, 44 + i * 10));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(74, 60), QPointF(96, 44 + i * 10));
 
     p.setPen(QPen(edge, 1));
     QPainterPath topFin(QPointF(34, 44));

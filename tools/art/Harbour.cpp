@@ -3,8 +3,8 @@
 #include "ArtKit.h"
 
 #include <QFontMetricsF>
-#include <QPainterPath>
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QPen>
 #include <QRadialGradient>
 #include <array>
@@ -25,16 +25,23 @@ void sky(QPainter& p) {
 }
 
 void cloud(QPainter& p, QPointF at, double scale) {
-    struct Puff { double dx, dy, r; };
-    static constexpr std::array<Puff, 7> puffs{{{-38, 6, 18}, {-18, -6, 24}, {8, -14, 28},
-                                                {34, -4, 22}, {54, 8, 16}, {-2, 8, 22},
+    struct Puff {
+        double dx, dy, r;
+    };
+    static constexpr std::array<Puff, 7> puffs{{{-38, 6, 18},
+                                                {-18, -6, 24},
+                                                {8, -14, 28},
+                                                {34, -4, 22},
+                                                {54, 8, 16},
+                                                {-2, 8, 22},
                                                 {24, 10, 20}}};
     p.save();
     p.translate(at);
     p.scale(scale, scale * 0.8);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(170, 186, 210, 200));  // the shaded underside shows below the puffs
-    for (const Puff& f : puffs) p.drawEllipse(QPointF(f.dx + 3, f.dy + 7), f.r, f.r);
+    for (const Puff& f : puffs)
+        p.drawEllipse(QPointF(f.dx + 3, f.dy + 7), f.r, f.r);
     for (const Puff& f : puffs) {
         QRadialGradient g(f.dx - f.r * 0.3, f.dy - f.r * 0.4, f.r * 1.3);
         g.setColorAt(0, QColor(255, 255, 255));
@@ -76,14 +83,23 @@ void hills(QPainter& p) {
 }
 
 void sheds(QPainter& p) {
-    struct Shed { double x, w, h; QColor wall; };
+    struct Shed {
+        double x, w, h;
+        QColor wall;
+    };
     const std::array<Shed, 12> row{{
-        {8, 44, 20, QColor(176, 70, 58)},   {54, 34, 16, QColor(232, 226, 210)},
-        {92, 52, 24, QColor(150, 154, 160)}, {148, 30, 14, QColor(210, 196, 150)},
-        {182, 46, 22, QColor(236, 236, 232)}, {232, 40, 18, QColor(112, 132, 156)},
-        {276, 56, 26, QColor(176, 70, 58)},  {336, 32, 16, QColor(232, 226, 210)},
-        {372, 48, 21, QColor(150, 154, 160)}, {424, 38, 17, QColor(236, 236, 232)},
-        {466, 54, 25, QColor(160, 92, 60)},  {526, 42, 19, QColor(212, 204, 188)},
+        {8, 44, 20, QColor(176, 70, 58)},
+        {54, 34, 16, QColor(232, 226, 210)},
+        {92, 52, 24, QColor(150, 154, 160)},
+        {148, 30, 14, QColor(210, 196, 150)},
+        {182, 46, 22, QColor(236, 236, 232)},
+        {232, 40, 18, QColor(112, 132, 156)},
+        {276, 56, 26, QColor(176, 70, 58)},
+        {336, 32, 16, QColor(232, 226, 210)},
+        {372, 48, 21, QColor(150, 154, 160)},
+        {424, 38, 17, QColor(236, 236, 232)},
+        {466, 54, 25, QColor(160, 92, 60)},
+        {526, 42, 19, QColor(212, 204, 188)},
     }};
     // The quay the sheds stand on.
     p.fillRect(QRectF(0, kShoreLine - 6, kWidth, 6), QColor(150, 140, 126));
@@ -107,7 +123,8 @@ void sheds(QPainter& p) {
 
 // The shore mirrored in the water, faint and broken up by the ripples drawn over it.
 void reflection(QPainter& p, const QImage& shore) {
-    const QImage band = shore.copy(0, static_cast<int>(kShoreLine) - 44, kWidth, 44).mirrored(false, true);
+    const QImage band =
+        shore.copy(0, static_cast<int>(kShoreLine) - 44, kWidth, 44).mirrored(false, true);
     p.save();
     p.setOpacity(0.3);
     for (int y = 0; y < band.height(); y += 2) {
@@ -129,12 +146,13 @@ void ripples(QPainter& p) {
     // Ripples: short light strokes, longer and further apart toward the viewer.
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 900; ++i) {
-        const double depth = grain(i, 1, 21);          // 0 far, 1 near
+        const double depth = grain(i, 1, 21);  // 0 far, 1 near
         const double y = kShoreLine + 4 + depth * depth * (kHeight - kShoreLine - 4);
         const double x = grain(i, 2, 22) * kWidth;
         const double len = 4 + 26 * depth * grain(i, 3, 23);
         const int alpha = 40 + static_cast<int>(70 * grain(i, 4, 24));
-        p.setBrush(grain(i, 5, 25) > 0.35 ? QColor(200, 226, 240, alpha) : QColor(16, 50, 80, alpha));
+        p.setBrush(grain(i, 5, 25) > 0.35 ? QColor(200, 226, 240, alpha)
+                                          : QColor(16, 50, 80, alpha));
         p.drawRoundedRect(QRectF(x, y, len, 1 + depth * 1.5), 1, 1);
     }
 }
@@ -157,7 +175,8 @@ void wharf(QPainter& p) {
     p.setBrush(deck);
     p.drawPolygon(top);
     p.setPen(QPen(QColor(110, 80, 50), 0.7));
-    for (double x = 10; x < right - 10; x += 12) p.drawLine(QPointF(x, kWharfTop - 8), QPointF(x - 2, kWharfTop));
+    for (double x = 10; x < right - 10; x += 12)
+        p.drawLine(QPointF(x, kWharfTop - 8), QPointF(x - 2, kWharfTop));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(96, 68, 42));
     p.drawRect(QRectF(0, kWharfTop, right, 10));
@@ -168,10 +187,12 @@ void wharf(QPainter& p) {
     }
 }
 
-void boat(QPainter& p, double x, double waterline, double length, const QColor& stripe, bool facingLeft) {
+void boat(QPainter& p, double x, double waterline, double length, const QColor& stripe,
+          bool facingLeft) {
     p.save();
     p.translate(x, waterline);
-    if (facingLeft) p.scale(-1, 1);
+    if (facingLeft)
+        p.scale(-1, 1);
     const double L = length, H = length * 0.2;
 
     // Reflection first, so the hull sits on it.

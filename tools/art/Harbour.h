@@ -5,8 +5,8 @@
 
 namespace art {
 
-QImage harbourWithTitle();      // set-up window: the title across the sky
-QImage harbour();               // practice window: the scene alone
-QImage harbourWithPanel();      // hint window: a near-white panel for the worked division
+QImage harbourWithTitle();  // set-up window: the title across the sky
+QImage harbour();           // practice window: the scene alone
+QImage harbourWithPanel();  // hint window: a near-white panel for the worked division
 
 }  // namespace art

@@ -5,7 +5,7 @@
 
 namespace art {
 
-QImage butterfly(int size);   // drawn for 48, 32 and 16 pixels
-QImage plainWindow(int size); // a white window with a cyan title bar, for 48, 32 and 16 pixels
+QImage butterfly(int size);    // drawn for 48, 32 and 16 pixels
+QImage plainWindow(int size);  // a white window with a cyan title bar, for 48, 32 and 16 pixels
 
 }  // namespace art

@@ -12,7 +12,8 @@ namespace {
 const QString kFamily = "URW Bookman";
 
 // The initial as a big letter with a shaded fill; returns its right edge.
-double initial(QPainter& p, const QString& letter, QPointF origin, int pixelSize, const QColor& colour) {
+double initial(QPainter& p, const QString& letter, QPointF origin, int pixelSize,
+               const QColor& colour) {
     const QFont f = font(kFamily, pixelSize, true);
     QPainterPath path;
     path.addText(origin, f, letter);
@@ -38,14 +39,18 @@ double initial(QPainter& p, const QString& letter, QPointF origin, int pixelSize
 }
 
 // The rest of the word, in a narrow face so it stays large beside the initial.
-void word(QPainter& p, const QString& text, QPointF origin, double maxWidth, int pixelSize, const QColor& colour) {
+void word(QPainter& p, const QString& text, QPointF origin, double maxWidth, int pixelSize,
+          const QColor& colour) {
     const QFont f = fitted(font("Nimbus Sans Narrow", pixelSize, true), text, maxWidth);
     outlinedText(p, origin, f, text, colour, colour.darker(150), 0.8);
 }
 
-void flowerWithLeaves(QPainter& p, QPointF centre, double radius, const QColor& petals, const QColor& middle) {
-    leaf(p, centre, centre + QPointF(radius * 1.5, radius * 0.9), radius * 0.35, QColor(70, 150, 60));
-    leaf(p, centre, centre + QPointF(-radius * 1.4, radius * 1.0), radius * 0.35, QColor(60, 135, 55));
+void flowerWithLeaves(QPainter& p, QPointF centre, double radius, const QColor& petals,
+                      const QColor& middle) {
+    leaf(p, centre, centre + QPointF(radius * 1.5, radius * 0.9), radius * 0.35,
+         QColor(70, 150, 60));
+    leaf(p, centre, centre + QPointF(-radius * 1.4, radius * 1.0), radius * 0.35,
+         QColor(60, 135, 55));
     flower(p, centre, radius, petals, middle, 6);
 }
 

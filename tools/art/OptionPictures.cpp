@@ -24,7 +24,8 @@ void birdhouse(QPainter& p, const House& h) {
     const QRectF& b = h.body;
     p.setPen(Qt::NoPen);
     p.setBrush(kWood);
-    if (h.onPole) p.drawRect(QRectF(b.center().x() - 1.2, b.bottom(), 2.4, 40));  // the image edge cuts it
+    if (h.onPole)
+        p.drawRect(QRectF(b.center().x() - 1.2, b.bottom(), 2.4, 40));  // the image edge cuts it
     p.setPen(QPen(h.wall.darker(170), 0.8));
     p.setBrush(h.wall);
     p.drawRect(b);
@@ -60,7 +61,8 @@ void hatFromAbove(QPainter& p, QPointF c, double brim, const QColor& ribbon) {
     // Rings of plaited straw.
     p.setPen(QPen(QColor(200, 156, 80, 170), 0.6));
     p.setBrush(Qt::NoBrush);
-    for (double r = brim - 2.5; r > brim * 0.55; r -= 2.2) p.drawEllipse(c, r, r);
+    for (double r = brim - 2.5; r > brim * 0.55; r -= 2.2)
+        p.drawEllipse(c, r, r);
     p.setPen(Qt::NoPen);
     p.setBrush(ribbon);
     p.drawEllipse(c, brim * 0.6, brim * 0.6);
@@ -159,8 +161,8 @@ QImage tealBirdhouseWithFence() {
     p.setBrush(Qt::white);
     for (int i = 0; i < 6; ++i) {
         const double x = 1 + i * 4.8;
-        QPolygonF picket{QPointF(x, 29.5), QPointF(x, 22.5), QPointF(x + 1.5, 21), QPointF(x + 3, 22.5),
-                         QPointF(x + 3, 29.5)};
+        QPolygonF picket{QPointF(x, 29.5), QPointF(x, 22.5), QPointF(x + 1.5, 21),
+                         QPointF(x + 3, 22.5), QPointF(x + 3, 29.5)};
         p.drawPolygon(picket);
     }
     p.drawRect(QRectF(0.5, 24.5, 29, 1.6));
@@ -236,7 +238,8 @@ void leafRing(QPainter& p) {
     for (int i = 0; i < 22; ++i) {
         const double a = 2 * M_PI * i / 22;
         const QPointF at = c + QPointF(rx * std::cos(a), ry * std::sin(a));
-        const QPointF tip = c + QPointF((rx + 3.2) * std::cos(a + 0.35), (ry + 3.2) * std::sin(a + 0.35));
+        const QPointF tip =
+            c + QPointF((rx + 3.2) * std::cos(a + 0.35), (ry + 3.2) * std::sin(a + 0.35));
         leaf(p, at, tip, 1.5, i % 2 ? QColor(60, 140, 60) : QColor(100, 170, 80));
         const QPointF in = c + QPointF((rx - 3) * std::cos(a + 0.2), (ry - 3) * std::sin(a + 0.2));
         leaf(p, at, in, 1.3, i % 2 ? QColor(80, 150, 70) : QColor(50, 120, 55));

@@ -17,7 +17,8 @@ void weave(QImage& image, unsigned seed) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const double thread = ((x + y) % 2 == 0 ? 3 : -3) + (x % 3 == 0 ? -3 : 0) + (y % 3 == 0 ? -2 : 0);
+            const double thread =
+                ((x + y) % 2 == 0 ? 3 : -3) + (x % 3 == 0 ? -3 : 0) + (y % 3 == 0 ? -2 : 0);
             const int d = static_cast<int>(thread + 8 * (grain(x, y, seed) - 0.5));
             const QColor c = QColor::fromRgb(line[x]);
             line[x] = qRgb(std::clamp(c.red() + d, 0, 255), std::clamp(c.green() + d, 0, 255),
@@ -26,7 +27,10 @@ void weave(QImage& image, unsigned seed) {
     }
 }
 
-struct Print { Fabric kind; QColor base, print; };
+struct Print {
+    Fabric kind;
+    QColor base, print;
+};
 
 const std::array<Print, 6> kPrints{{
     {Fabric::Gingham, QColor(250, 214, 222), QColor(214, 90, 130)},
@@ -77,8 +81,10 @@ void quiltBlock(QPainter& p, const QRectF& block, int index) {
     p.setPen(QPen(QColor(200, 130, 140), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(inner);
-    p.drawLine(QPointF(inner.center().x(), inner.top()), QPointF(inner.center().x(), inner.bottom()));
-    p.drawLine(QPointF(inner.left(), inner.center().y()), QPointF(inner.right(), inner.center().y()));
+    p.drawLine(QPointF(inner.center().x(), inner.top()),
+               QPointF(inner.center().x(), inner.bottom()));
+    p.drawLine(QPointF(inner.left(), inner.center().y()),
+               QPointF(inner.right(), inner.center().y()));
     QPainterPath seam;
     seam.addRect(block.adjusted(2, 2, -2, -2));
     stitches(p, seam, QColor(214, 120, 140), 0.8);
@@ -97,10 +103,11 @@ void patchworkHeart(QPainter& p, const QRectF& box, double angle, int firstPrint
     p.save();
     p.setClipPath(shape);
     const double cx = local.center().x(), cy = local.center().y() + local.height() * 0.05;
-    const QRectF quarters[4] = {QRectF(local.left(), local.top(), cx - local.left(), cy - local.top()),
-                                QRectF(cx, local.top(), local.right() - cx, cy - local.top()),
-                                QRectF(local.left(), cy, cx - local.left(), local.bottom() - cy),
-                                QRectF(cx, cy, local.right() - cx, local.bottom() - cy)};
+    const QRectF quarters[4] = {
+        QRectF(local.left(), local.top(), cx - local.left(), cy - local.top()),
+        QRectF(cx, local.top(), local.right() - cx, cy - local.top()),
+        QRectF(local.left(), cy, cx - local.left(), local.bottom() - cy),
+        QRectF(cx, cy, local.right() - cx, local.bottom() - cy)};
     for (int i = 0; i < 4; ++i) {
         const Print& pr = kPrints[(firstPrint + i) % kPrints.size()];
         fabric(p, quarters[i], pr.kind, pr.base, pr.print, box.width() / 70.0);
@@ -153,7 +160,8 @@ QImage titleBanner() {
     const QFont f = fitted(font("URW Bookman", 74, true, true), title, 260);
     const double w = QFontMetricsF(f).horizontalAdvance(title);
     const QPointF origin(100 + (262 - w) / 2, 84);
-    outlinedText(p, origin + QPointF(4, 4), f, title, QColor(255, 236, 240), QColor(255, 236, 240), 1);
+    outlinedText(p, origin + QPointF(4, 4), f, title, QColor(255, 236, 240), QColor(255, 236, 240),
+                 1);
     outlinedText(p, origin, f, title, QColor(118, 36, 150), QColor(80, 20, 110), 1.2);
     return image;
 }

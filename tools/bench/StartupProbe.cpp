@@ -33,18 +33,21 @@ using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_atom_t atom(xcb_connection_t* x, const char* name) {
     Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, std::strlen(name), name), nullptr), std::free);
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, std::strlen(name), name), nullptr),
+        std::free);
     return reply ? reply->atom : XCB_NONE;
 }
 
 // Qt sets _NET_WM_PID before it maps a window, so windows of other clients are told apart.
 bool ownedBy(xcb_connection_t* x, xcb_atom_t wmPid, xcb_window_t window, pid_t pid) {
     Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(x, xcb_get_property(x, 0, window, wmPid, XCB_ATOM_CARDINAL, 0, 1), nullptr),
+        xcb_get_property_reply(x, xcb_get_property(x, 0, window, wmPid, XCB_ATOM_CARDINAL, 0, 1),
+                               nullptr),
         std::free);
     if (!reply || xcb_get_property_value_length(reply.get()) != 4)
         return false;
-    return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get())) == static_cast<uint32_t>(pid);
+    return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get())) ==
+           static_cast<uint32_t>(pid);
 }
 
 bool exited(pid_t pid) {
@@ -93,7 +96,8 @@ void end(pid_t pid) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: startup_probe [--settle MS] [--timeout MS] PROGRAM [ARGUMENT...]\n");
+    std::fprintf(stderr,
+                 "usage: startup_probe [--settle MS] [--timeout MS] PROGRAM [ARGUMENT...]\n");
     return 2;
 }
 
@@ -104,7 +108,7 @@ int main(int argc, char** argv) {
     for (; first + 1 < argc && std::strncmp(argv[first], "--", 2) == 0; first += 2) {
         int* option = std::strcmp(argv[first], "--settle") == 0    ? &settleMs
                       : std::strcmp(argv[first], "--timeout") == 0 ? &timeoutMs
-                                                                  : nullptr;
+                                                                   : nullptr;
         if (!option)
             return usage();
         *option = std::atoi(argv[first + 1]);
@@ -120,8 +124,8 @@ int main(int argc, char** argv) {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     // Checked, so that listening has begun before the program starts.
-    if (xcb_generic_error_t* error =
-            xcb_request_check(x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask))) {
+    if (xcb_generic_error_t* error = xcb_request_check(
+            x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask))) {
         std::free(error);
         std::fprintf(stderr, "startup_probe: cannot watch the root window\n");
         return 1;
@@ -132,7 +136,8 @@ int main(int argc, char** argv) {
     if (pid == 0) {
         dup2(STDERR_FILENO, STDOUT_FILENO);  // our standard output carries only the figures
         execvp(argv[first], argv + first);
-        std::fprintf(stderr, "startup_probe: cannot start %s: %s\n", argv[first], std::strerror(errno));
+        std::fprintf(stderr, "startup_probe: cannot start %s: %s\n", argv[first],
+                     std::strerror(errno));
         _exit(127);
     }
     if (pid < 0) {

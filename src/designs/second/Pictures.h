@@ -6,7 +6,8 @@
 namespace designs::second::pictures {
 
 #define PICTURE(name, file, width, height, ground, use, ...) \
-    DESIGN_IF_EMBEDDED(use, inline constexpr const char* name = ":/second/" DESIGN_EMBEDDED_FILE(file);)
+    DESIGN_IF_EMBEDDED(                                      \
+        use, inline constexpr const char* name = ":/second/" DESIGN_EMBEDDED_FILE(file);)
 #include "designs/second/Pictures.def"
 #undef PICTURE
 

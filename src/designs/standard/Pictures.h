@@ -6,7 +6,8 @@
 namespace designs::standard::pictures {
 
 #define PICTURE(name, file, width, height, ground, use, ...) \
-    DESIGN_IF_EMBEDDED(use, inline constexpr const char* name = ":/standard/" DESIGN_EMBEDDED_FILE(file);)
+    DESIGN_IF_EMBEDDED(                                      \
+        use, inline constexpr const char* name = ":/standard/" DESIGN_EMBEDDED_FILE(file);)
 #include "designs/standard/Pictures.def"
 #undef PICTURE
 
