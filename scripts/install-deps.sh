@@ -20,11 +20,12 @@ reproducible_packages=(clang lintian devscripts "${package_packages[@]}")
 # The start-up benchmark's probe watches the X server through xcb (libxcb1-dev, above), on Xvfb.
 bench_packages=(xvfb)
 # The tests drive a private print service and read the printed pages back as text, validate
-# the desktop entries and the metainfo, make and unpack the packages, and check the sources'
-# layout and run clang-tidy over them; the whole tree is built and tested with clang as well
-# as with GCC.
+# the desktop entries, the metainfo and the manual pages (man and col), make and unpack the
+# packages, and check the sources' layout and run clang-tidy over them; the whole tree is built
+# and tested with clang as well as with GCC.
 test_packages=(googletest libgtest-dev libgmock-dev cups cups-daemon cups-client poppler-utils
-  desktop-file-utils appstream clang clang-format clang-tidy "${package_packages[@]}")
+  desktop-file-utils appstream man-db bsdextrautils clang clang-format clang-tidy
+  "${package_packages[@]}")
 # mmdebstrap makes the root, checking the archive's signatures with the keyring and gpg.
 debian13_packages=(mmdebstrap debian-archive-keyring gpg)
 
