@@ -6,8 +6,9 @@
 # does nothing when all are there.
 set -euo pipefail
 
+# The release build takes Debian's own build flags from dpkg-buildflags (dpkg-dev).
 run_packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libcups2-dev libxcb1-dev
 )
 mapfile -t fonts < <(grep -v '^#' "$(dirname "$0")/font-packages.txt")
