@@ -7,6 +7,7 @@
 #include "app/PlatformStart.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/QtPlatform.h"
+#include "platform/RunEnd.h"
 #include "windows/DesignBuilder.h"
 #include "windows/Handlers.h"
 #include "windows/Program.h"
@@ -31,5 +32,5 @@ int runDrill(int argc, char** argv, const design::Build& build) {
     Program program(platform, build);
     // A fault in the set-up window's design ends the run with its message, as in any handler.
     runGuarded(platform, [&program] { program.start(); });
-    return QApplication::exec();
+    return finishRun(QApplication::exec());
 }

@@ -18,12 +18,16 @@ public:
 
     // Starts the thread at once; it lays the page out and loads the print service's library of
     // that name, each of which takes longer than the window may wait between two events. It
-    // holds everything it uses, so it may outlive the caller and even the run: nothing waits
-    // for it at the end.
+    // holds everything it uses, so it may outlive the caller.
     static std::shared_ptr<PrintHandOver> start(std::string cupsLibraryName, const char* title,
                                                 std::vector<PrintedBlock> page,
                                                 Clock::time_point stopAt,
                                                 Clock::time_point giveUpAt);
+
+    // Waits up to `longest` for the threads of all hand-overs to end, and says whether they all
+    // did. A thread that has laid out a page holds Qt's data for that thread and frees it as it
+    // ends, which has to happen before Qt itself is torn down at the end of the run.
+    static bool threadsEnded(Clock::duration longest);
 
     bool finished() const { return finished_.load(std::memory_order_acquire); }
     // The service's answer; only once finished.

@@ -17,6 +17,7 @@
 
 #include "drill/SummaryPage.h"
 #include "platform/QtPrinter.h"
+#include "platform/RunEnd.h"
 #include "print/FakePrintService.h"
 #include "print/PrivateScheduler.h"
 
@@ -197,5 +198,5 @@ int main(int argc, char** argv) {
             name, servicePresses, median(took), *std::max_element(gaps.begin(), gaps.end()),
             printed);
     }
-    return EXIT_SUCCESS;
+    return finishRun(EXIT_SUCCESS);
 }

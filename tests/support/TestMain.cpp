@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "platform/FontSubstitutes.h"
+#include "platform/RunEnd.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -10,5 +11,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     installFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return finishRun(RUN_ALL_TESTS());
 }
