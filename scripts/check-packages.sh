@@ -27,8 +27,9 @@ if ! readelf -n "$start_file" 2>/dev/null | grep -q 'x86 feature: IBT, SHSTK'; t
   cet=(--nocfprotection)
 fi
 # Branch protection (BTI and PAC) exists only on arm64; Debian 13's hardening-check asks for it
-# on every architecture.
-if [[ $(dpkg --print-architecture) != arm64 ]]; then
+# on every architecture, while Debian 12's neither checks it nor knows the option.
+if [[ $(dpkg --print-architecture) != arm64 ]] &&
+  grep -q -e '--nobranchprotection' < <(hardening-check --help 2>&1); then
   cet+=(--nobranchprotection)
 fi
 unpacked=$(mktemp -d)
