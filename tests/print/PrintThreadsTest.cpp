@@ -6,7 +6,6 @@
 #include <memory>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -91,16 +90,10 @@ TEST_F(PrintThreads, AStuckOneLetsTheRunEndAtOnceWithItsStatus) {
     took.start();
     int rc = -1;
     const QString output =
-        runTool(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=") + QLatin1String(stuckChild),
-                 QStringLiteral("--gtest_also_run_disabled_tests")},
-                &rc,
-                {{QStringLiteral("CUPS_SERVER"), QString::fromStdString(service.address())},
-                 {QStringLiteral("HOME"), home.path()},
-                 {QStringLiteral("PRINTER"), std::nullopt},
-                 {QStringLiteral("LPDEST"), std::nullopt},
-                 {QStringLiteral("VARNEL_STUCK_CHILD"), QStringLiteral("1")}},
-                30000);
+        runChildTest(stuckChild, &rc,
+                     printingChild(QString::fromStdString(service.address()), home.path(),
+                                   {{QStringLiteral("VARNEL_STUCK_CHILD"), QStringLiteral("1")}}),
+                     30000);
     EXPECT_EQ(rc, 0) << output.toStdString();
     EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test."))) << output.toStdString();
     // Far less than the job's minute: the run waits for the thread only briefly.

@@ -1,5 +1,8 @@
 #include "print/PrivateScheduler.h"
 
+#include <iterator>
+
+#include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QThread>
@@ -10,6 +13,25 @@ QString findTool(const QString& name) {
         return onPath;
     return QStandardPaths::findExecutable(
         name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+}
+
+std::vector<EnvOverride> printingChild(const QString& cupsServer, const QString& home,
+                                       std::vector<EnvOverride> more) {
+    std::vector<EnvOverride> overrides{{QStringLiteral("CUPS_SERVER"), cupsServer},
+                                       {QStringLiteral("HOME"), home},
+                                       {QStringLiteral("PRINTER"), std::nullopt},
+                                       {QStringLiteral("LPDEST"), std::nullopt}};
+    overrides.insert(overrides.end(), std::make_move_iterator(more.begin()),
+                     std::make_move_iterator(more.end()));
+    return overrides;
+}
+
+QString runChildTest(const char* test, int* exitCode, const std::vector<EnvOverride>& overrides,
+                     int timeoutMs) {
+    return runTool(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--gtest_filter=") + QLatin1String(test),
+                    QStringLiteral("--gtest_also_run_disabled_tests")},
+                   exitCode, overrides, timeoutMs);
 }
 
 QString runTool(const QString& program, const QStringList& args, int* exitCode,

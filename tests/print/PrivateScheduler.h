@@ -15,6 +15,15 @@ struct EnvOverride {
     std::optional<QString> value;
 };
 
+// What a child of a test that prints gets: the print service CUPS_SERVER names, a home without
+// the lpoptions of the machine's user, and no printer named by the environment; then `more`.
+std::vector<EnvOverride> printingChild(const QString& cupsServer, const QString& home,
+                                       std::vector<EnvOverride> more);
+
+// Runs one of this test program's disabled tests in a child of its own, as runTool runs a tool.
+QString runChildTest(const char* test, int* exitCode, const std::vector<EnvOverride>& overrides,
+                     int timeoutMs);
+
 // The program's path: on PATH, else at its Debian place (/usr/sbin is not on an ordinary
 // user's PATH); empty when it is in neither.
 QString findTool(const QString& name);

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -74,19 +73,13 @@ std::vector<std::string> pressInChild(
     const QString reportPath = workDir + QStringLiteral("/report.txt");
     QFile::remove(reportPath);
     int rc = -1;
-    const QString output =
-        runTool(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=") + QLatin1String(childTest),
-                 QStringLiteral("--gtest_also_run_disabled_tests")},
-                &rc,
-                {{QStringLiteral("CUPS_SERVER"), cupsServer},
-                 {QStringLiteral("HOME"), workDir},  // no lpoptions of the machine's user
-                 {QStringLiteral("PRINTER"), std::nullopt},
-                 {QStringLiteral("LPDEST"), std::nullopt},
-                 {QStringLiteral("VARNEL_PRINT_REPORT"), reportPath},
-                 {QStringLiteral("VARNEL_PRINT_PRESSES"), QString::number(presses)},
-                 {QStringLiteral("VARNEL_PRINT_LIBRARY"), cupsLibrary}},
-                120000);
+    const QString output = runChildTest(
+        childTest, &rc,
+        printingChild(cupsServer, workDir,
+                      {{QStringLiteral("VARNEL_PRINT_REPORT"), reportPath},
+                       {QStringLiteral("VARNEL_PRINT_PRESSES"), QString::number(presses)},
+                       {QStringLiteral("VARNEL_PRINT_LIBRARY"), cupsLibrary}}),
+        120000);
     EXPECT_EQ(rc, 0) << output.toStdString();
     QFile report(reportPath);
     if (!report.open(QIODevice::ReadOnly))
